@@ -1,0 +1,39 @@
+#include <system_error>
+
+#include "cipher/password_digest.h"
+#include "cipher/wipe.h"
+#include "cli/actions.h"
+#include "cli/cli_error.h"
+#include "cli/console.h"
+#include "cli/native_text.h"
+#include "cli/output_target.h"
+#include "cli/password_source.h"
+#include "cli/progress_bar.h"
+#include "files/sealed_file.h"
+
+namespace murkvale {
+namespace fs = std::filesystem;
+
+ExitStatus runSeal(const Arguments& args) {
+    const fs::path input = pathFromArgument(args.file);
+    const fs::path output = sealOutput(args);
+
+    // The size is taken now; the engine refuses the input if it changes before it is read.
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(input, ec);
+    if (ec) {
+        throw CliError(ExitStatus::Failure, "cannot seal " + pathForMessage(input) + ": " +
+                                                ec.message());
+    }
+    checkOutputAllowed(input, output, args.force);
+
+    std::string password = obtainPassword(args, PasswordUse::Seal);
+    const PasswordDigest digest = derivePasswordDigest(password);
+    wipe(password);
+
+    ProgressBar bar("sealing", !args.quiet && stderrIsTerminal());
+    sealFile(input, size, output, digest, bar.sink());
+    return ExitStatus::Success;
+}
+
+}  // namespace murkvale

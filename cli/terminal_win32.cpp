@@ -1,0 +1,104 @@
+#include <windows.h>
+
+#include <string>
+
+#include "cli/cli_error.h"
+#include "cli/terminal.h"
+#include "cli/wide_text_win32.h"
+
+namespace murkvale {
+namespace {
+
+// The console mode to put back if Ctrl+C or Ctrl+Break ends us while echo is off.
+HANDLE gInput = INVALID_HANDLE_VALUE;
+DWORD gSavedMode = 0;
+
+BOOL WINAPI restoreOnBreak(DWORD) {
+    SetConsoleMode(gInput, gSavedMode);
+    return FALSE;  // let the default handler end the program
+}
+
+class ConsoleHandle {
+public:
+    explicit ConsoleHandle(const wchar_t* name)
+        : handle_(CreateFileW(name, GENERIC_READ | GENERIC_WRITE,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                              nullptr)) {}
+    ~ConsoleHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    ConsoleHandle(const ConsoleHandle&) = delete;
+    ConsoleHandle& operator=(const ConsoleHandle&) = delete;
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+class EchoOff {
+public:
+    EchoOff(HANDLE input, DWORD mode) : input_(input), saved_(mode) {
+        gInput = input;
+        gSavedMode = mode;
+        SetConsoleCtrlHandler(restoreOnBreak, TRUE);
+        SetConsoleMode(input, (mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) |
+                                  ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT);
+    }
+    ~EchoOff() {
+        SetConsoleMode(input_, saved_);
+        SetConsoleCtrlHandler(restoreOnBreak, FALSE);
+    }
+    EchoOff(const EchoOff&) = delete;
+    EchoOff& operator=(const EchoOff&) = delete;
+
+private:
+    HANDLE input_;
+    DWORD saved_;
+};
+
+void writeConsole(HANDLE output, const std::wstring& text) {
+    DWORD written = 0;
+    WriteConsoleW(output, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+}
+
+}  // namespace
+
+std::optional<std::string> askHidden(const std::string& prompt) {
+    ConsoleHandle input(L"CONIN$");
+    ConsoleHandle output(L"CONOUT$");
+    DWORD mode = 0;
+    if (input.get() == INVALID_HANDLE_VALUE || !GetConsoleMode(input.get(), &mode)) {
+        throw CliError(ExitStatus::Usage,
+                       "no console to ask the password on; use --password-file or --password-fd");
+    }
+
+    std::wstring line;
+    bool ended = false;
+    {
+        EchoOff echoOff(input.get(), mode);
+        writeConsole(output.get(), wideFromUtf8(prompt + " "));
+        wchar_t chunk[64];
+        while (!ended) {
+            DWORD got = 0;
+            if (!ReadConsoleW(input.get(), chunk, 64, &got, nullptr) || got == 0) break;
+            for (DWORD i = 0; i < got && !ended; ++i) {
+                if (chunk[i] == L'\n') {
+                    ended = true;
+                } else if (line.size() < 256) {
+                    line.push_back(chunk[i]);
+                }
+            }
+        }
+        writeConsole(output.get(), L"\r\n");
+    }
+    if (!line.empty() && line.back() == L'\r') line.pop_back();
+    // Ctrl+Z then Enter is the console's end of input.
+    if ((!ended && line.empty()) || (!line.empty() && line.front() == L'\x1a')) {
+        return std::nullopt;
+    }
+    std::string text = utf8FromWide(line);
+    SecureZeroMemory(line.data(), line.size() * sizeof(wchar_t));
+    return text;
+}
+
+}  // namespace murkvale

@@ -1,0 +1,25 @@
+#include "cli/wide_text_win32.h"
+
+#include <windows.h>
+
+namespace murkvale {
+
+std::wstring wideFromUtf8(const std::string& text) {
+    if (text.empty()) return {};
+    int size = static_cast<int>(text.size());
+    int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+    return wide;
+}
+
+std::string utf8FromWide(const std::wstring& text) {
+    if (text.empty()) return {};
+    int size = static_cast<int>(text.size());
+    int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), size, narrow.data(), length, nullptr, nullptr);
+    return narrow;
+}
+
+}  // namespace murkvale
