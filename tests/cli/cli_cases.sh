@@ -1,0 +1,196 @@
+#!/usr/bin/env bash
+# Runs the built murkvale as a user would, one row per case. Each row runs in a
+# fresh folder holding the fixtures below, and then checks the exit status, a
+# fragment of standard error, the files that changed or appeared, that every
+# other file is byte for byte as before, and that no other file (a leftover
+# temporary file) exists.
+#
+# Usage: cli_cases.sh MURKVALE
+set -u
+bin=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+
+# Fixtures. "hello" sealed under "ab" (check 0xFF, key 0xB7) and under "café"
+# in code page 1252 (bytes 63 61 66 E9), worked out by hand from the format.
+make_fixtures() {
+    printf 'hello' >plain
+    printf '\x01\xff\x68\x23\x1c\x26\x23' >sealed
+    printf '\x01\x7f\x68\xf5\xee\xf8\xf5' >sealed-cafe
+    printf '\x01\x00' >sealed-empty           # an empty file under the empty password
+    printf 'no marker here' >notvael
+    printf 'ab\n' >pw
+    printf 'ab\r\nnext line\n' >pw-crlf
+    printf 'zz\n' >pw-wrong
+    printf '\n' >pw-empty
+    printf 'caf\xc3\xa9\n' >pw-cafe            # UTF-8
+    printf 'caf\xe9\n' >pw-cafe-1252
+}
+
+# "àéîõüàéîõüàéîõüx": 16 bytes in code page 1252, 31 in UTF-8.
+accented16='printf "\xc3\xa0\xc3\xa9\xc3\xae\xc3\xb5\xc3\xbc%.0s" 1 2 3 >p; printf "x\n" >>p
+    printf "\x01\x74\x68\x0c\x05\x0f\x0c" >want'
+
+failures=0
+count=0
+fail() {
+    printf 'FAIL %s: %s\n' "$case_name" "$*" >&2
+    failures=$((failures + 1))
+}
+
+# t NAME STATUS STDERR-FRAGMENT AFTERWARDS SETUP -- ARGUMENTS...
+#   STDERR-FRAGMENT  text standard error must hold ('' for none needed); "out:TEXT"
+#                    checks standard output instead (otherwise it must stay empty)
+#   AFTERWARDS       space-separated: NAME=FIXTURE (same bytes as that fixture had),
+#                    NAME=empty; every file not named must be unchanged
+#   SETUP            shell run in the case folder first; it may set
+#                    typed=TEXT    feed TEXT to a pseudo-terminal as the user's typing
+#                    fsize=KIB     run under `ulimit -f KIB`
+#                    and create the files "stdin" and "fd3", which become those inputs
+t() {
+    case_name=$1 want_status=$2 want_text=$3 afterwards=$4 setup=$5
+    shift 6
+    count=$((count + 1))
+    local dir="$root/$count" snap="$root/$count.before" typed='' fsize=''
+    mkdir "$dir"
+    cd "$dir" || exit 1
+    make_fixtures
+    eval "$setup"
+    cp -a "$dir" "$snap"
+
+    local stdin=/dev/null fd3=/dev/null status
+    [ -e stdin ] && stdin=stdin
+    [ -e fd3 ] && fd3=fd3
+    if [ -n "$typed" ]; then
+        # script(1) gives the program a terminal; what it shows there, prompts
+        # and messages alike, comes back as script's output.
+        printf "$typed" | script -qec "$(printf '%q ' "$bin" "$@")" /dev/null \
+            >"$root/err" 2>&1
+        status=${PIPESTATUS[1]}
+        : >"$root/out"
+    elif [ -n "$fsize" ]; then
+        (ulimit -f "$fsize" && exec setsid -w "$bin" "$@") <"$stdin" 3<"$fd3" \
+            >"$root/out" 2>"$root/err"
+        status=$?
+    else
+        setsid -w "$bin" "$@" <"$stdin" 3<"$fd3" >"$root/out" 2>"$root/err"
+        status=$?
+    fi
+    cd "$root" || exit 1
+
+    [ "$status" -eq "$want_status" ] || fail "exit status $status, expected $want_status"
+    case $want_text in
+        out:*) grep -qF -- "${want_text#out:}" "$root/out" || fail "stdout lacks '${want_text#out:}'" ;;
+        ?*) grep -qF -- "$want_text" "$root/err" || fail "stderr lacks '$want_text'" ;;
+    esac
+    [[ $want_text == out:* || ! -s "$root/out" ]] || fail "unexpected stdout: $(cat "$root/out")"
+
+    local expected_names name spec
+    expected_names=$(ls -A "$snap")
+    for spec in $afterwards; do
+        name=${spec%%=*}
+        expected_names+=$'\n'$name
+        if [ "${spec#*=}" = empty ]; then
+            [ -f "$dir/$name" ] && [ ! -s "$dir/$name" ] || fail "$name is not an empty file"
+        elif ! cmp -s "$dir/$name" "$snap/${spec#*=}"; then
+            fail "$name does not hold the bytes of ${spec#*=}"
+        fi
+    done
+    for name in $(ls -A "$snap"); do
+        [[ " $afterwards " == *" $name="* ]] && continue
+        if [ -L "$snap/$name" ]; then
+            [ "$(readlink "$dir/$name")" = "$(readlink "$snap/$name")" ] || fail "link $name changed"
+        else
+            cmp -s "$dir/$name" "$snap/$name" || fail "$name changed"
+        fi
+    done
+    local extra
+    extra=$(comm -13 <(sort -u <<<"$expected_names") <(ls -A "$dir" | sort))
+    [ -z "$extra" ] || fail "unexpected files: $extra"
+
+    if [ "$failures" -gt 0 ] && [ -n "${CLI_CASES_VERBOSE:-}" ]; then cat "$root/err" >&2; fi
+}
+
+# Round trips and password sources.
+t 'seal, default output'        0 ''  'plain.vae=sealed'     ''  -- seal plain --password-file pw
+t 'open, default output'        0 ''  'back=plain'           'mv sealed back.vae'  -- open back.vae --password-file pw
+t 'open, upper-case ending'     0 ''  'back=plain'           'mv sealed back.VAE'  -- open back.VAE --password-file pw
+t 'seal -o, --opt=value'        0 ''  'x=sealed'             ''  -- seal -o x plain --password-file=pw
+t 'open -o'                     0 ''  'back=plain'           ''  -- open sealed -o back --password-file pw
+t 'password from stdin'         0 ''  'x=sealed'             'cp pw stdin'  -- seal plain -o x --password-fd 0
+t 'password from fd 3'          0 ''  'back=plain'           'cp pw fd3'    -- open sealed -o back --password-fd 3
+t 'CRLF line ending dropped'    0 ''  'x=sealed'             ''  -- seal plain -o x --password-file pw-crlf
+t 'empty password'              0 ''  'x=empty'              ''  -- open sealed-empty -o x --password-file pw-empty
+t 'empty password file refused' 1 'is empty.'         ''     ': >none'  -- seal plain -o x --password-file none
+t 'missing password file'       1 'Cannot open the password file "none"'  ''  ''  -- seal plain -o x --password-file none
+t 'no password on fd'           1 'No password to read from descriptor 0.'  ''     ''  -- seal plain -o x --password-fd 0
+
+# The window accepts at most 16 bytes of password.
+t '16-byte password'            0 ''                  'x=want'  'printf "0123456789abcdef\n" >p; printf "\x01\xf8\x68\x7c\x75\x7f\x7c" >want'  -- seal plain -o x --password-file p
+t '17-byte password refused'    1 'accepts at most 16' ''    'printf "0123456789abcdefg\n" >p'  -- seal plain -o x --password-file p
+t 'huge one-line password file' 1 'accepts at most 16' ''    'head -c 100000 /dev/zero | tr "\0" a >p'  -- seal plain -o x --password-file p
+
+# Non-ASCII passwords: the window digests its ANSI code page bytes.
+t 'codepage 1252 seals as the window'  0 ''  'x=sealed-cafe'  ''  -- seal plain -o x --password-file pw-cafe --codepage 1252
+t 'codepage 1252 opens'         0 ''                  'back=plain'  ''  -- open sealed-cafe -o back --password-file pw-cafe --codepage 1252
+t 'raw 1252 bytes, no codepage' 0 'Note:'             'back=plain'  ''  -- open sealed-cafe -o back --password-file pw-cafe-1252
+t 'UTF-8 bytes without codepage' 4 '--codepage'       ''     ''  -- open sealed-cafe -o back --password-file pw-cafe
+t '16 characters, 31 UTF-8 bytes' 0 ''                'x=want'  "$accented16"  -- seal plain -o x --password-file p --codepage 1252
+t 'character missing from 1252' 1 'lacks'             ''     'printf "\xc5\x82\n" >p'  -- seal plain -o x --password-file p --codepage 1252
+t 'unknown code page'           2 'Code page 4 is unknown'           ''     ''  -- seal plain -o x --password-file pw --codepage 4
+
+# Outputs: never replaced without -f, never the input itself.
+t 'existing output refused'     1 'already exists'    ''     'printf x >plain.vae'  -- seal plain --password-file pw
+t 'dangling symlink is existing' 1 'already exists'   ''     'ln -s nowhere x'  -- seal plain -o x --password-file pw
+t '-f over a longer output'     0 ''                  'plain.vae=sealed'  'printf "a much longer old file" >plain.vae'  -- seal plain -f --password-file pw
+t 'output is the input'         1 'is the file being read' ''     ''  -- seal plain -o plain -f --password-file pw
+t 'output is a hard link'       1 'is the file being read' ''     'ln plain link'  -- seal plain -o link -f --password-file pw
+t 'output is a symlink'         1 'is the file being read' ''     'ln -s plain link'  -- seal plain -o link -f --password-file pw
+t 'open into its own hard link' 1 'is the file being read' ''     'ln sealed link'  -- open sealed -o link -f --password-file pw
+t 'output folder missing'       1 '"nodir/x"'         ''     ''  -- seal plain -o nodir/x --password-file pw
+t 'input missing'               1 'Cannot open "nosuch"' ''     ''  -- seal nosuch --password-file pw
+t 'sealed input missing'        1 '"nosuch.vae"'      ''     ''  -- open nosuch.vae --password-file pw
+
+# Not a Vael file (3) and the wrong password (4): nothing written.
+t 'open a plain file'           3 '"notvael" is not a Vael file.'  ''  ''  -- open notvael -o x --password-file pw
+t 'open a lone marker byte'     3 'not a Vael file'   ''     'printf "\x01" >m.vae'  -- open m.vae --password-file pw
+t 'wrong password'              4 'Password mismatch!' ''    ''  -- open sealed -o x --password-file pw-wrong
+t 'wrong password, -f'          4 'Password mismatch!' ''    'printf keep >x'  -- open sealed -o x -f --password-file pw-wrong
+
+# info answers on standard output, without asking for a password.
+t 'info on a Vael file'         0 'out:sealed: Vael file, content 5 bytes'  ''  ''  -- info sealed
+t 'info on an empty Vael file'  0 'out:content 0 bytes'  ''  ''  -- info sealed-empty
+t 'info on another file'        3 'out:notvael: not a Vael file'  ''  ''  -- info notvael
+t 'info on a missing file'      1 '"nosuch"'          ''     ''  -- info nosuch
+
+# Wrong usage (2).
+t 'no arguments'                2 'Missing command'   ''     ''  --
+t 'unknown command'             2 'Unknown command "shred"'  ''     ''  -- shred plain
+t 'unknown option'              2 'Unknown option "-x"'  ''  ''  -- seal plain -x
+t 'missing FILE'                2 'Missing FILE'      ''     ''  -- seal --password-file pw
+t 'two FILEs'                   2 'More than one FILE' ''    ''  -- seal plain sealed
+t '-o without a value'          2 'Option -o needs a value'  ''     ''  -- seal plain -o
+t 'both password options'       2 'not both'          ''     ''  -- seal plain --password-file pw --password-fd 0
+t 'fd not a number'             2 'needs a whole number'    ''     ''  -- seal plain --password-fd 3x
+t 'open needs -o without .vae'  2 'give -o'           ''     ''  -- open sealed --password-file pw
+t 'info takes no options'       2 'FILE only, no options'  '' ''  -- info sealed -f
+t 'no terminal, no option'      2 'No terminal'       ''     ''  -- seal plain
+t 'help'                        0 'out:Exit status:'  ''     ''  -- --help
+t 'help after a command'        0 'out:murkvale info FILE'  ''  ''  -- seal plain --help
+t 'version'                     0 'out:murkvale 1.'   ''     ''  -- --version
+t 'file named after --'         0 ''                  '-f.vae=sealed'  'cp plain ./-f'  -- seal --password-file pw -- -f
+
+# A file-size limit ends in status 1 with a message, never a signal, and
+# leaves no temporary file (any extra file fails the case).
+t 'seal over a size limit'      1 'File too large'    ''     'fsize=4; head -c 9000 /dev/urandom >big'  -- seal big --password-file pw
+t 'open over a size limit'      1 'File too large'    ''     'fsize=4; printf "\x01\x00" >big.vae; head -c 9000 /dev/urandom >>big.vae'  -- open big.vae --password-file pw-empty
+
+# Typed on a terminal, twice to seal.
+t 'typed seal'                  0 'Please retype password:'  'plain.vae=sealed'  "typed='ab\nab\n'"  -- seal plain
+t 'typed retype differs'        1 'Password mismatch!' ''    "typed='ab\nAb\n'"  -- seal plain
+t 'typed open'                  0 'Please enter password:'   'back=plain'  "typed='ab\n'"  -- open sealed -o back
+t 'typed wrong password'        4 'Password mismatch!' ''    "typed='zz\n'"  -- open sealed -o back
+t 'typed end of input'          1 'No password given.'  ''    "typed='\004'"  -- open sealed -o back
+
+echo "$count cases, $failures failures"
+[ "$failures" -eq 0 ]
