@@ -1,0 +1,25 @@
+#pragma once
+#include <cstdint>
+
+#include "cipher/progress.h"
+
+namespace murkvale {
+
+// Turns finished pairs into progress positions: after pair j of a body of
+// `bodyLength` bytes the position is floor(200 * j / bodyLength), and only
+// changes reach the sink, so a file of any size makes at most 101 calls.
+class ProgressTracker {
+public:
+    ProgressTracker(std::uint64_t bodyLength, const ProgressSink& sink);
+
+    // Reports the positions of pairs firstPair .. endPair - 1, in order,
+    // without visiting each pair.
+    void reportPairs(std::uint64_t firstPair, std::uint64_t endPair);
+
+private:
+    std::uint64_t bodyLength_;
+    const ProgressSink& sink_;
+    int last_ = -1;
+};
+
+}  // namespace murkvale
