@@ -1,0 +1,33 @@
+#pragma once
+// One style for every engine message: a sentence naming the file in quotes
+// (UTF-8) and, where the system gave one, its reason.
+#include <cstdint>
+#include <filesystem>
+#include <string>
+
+#include "files/engine_error.h"
+
+namespace murkvale {
+
+std::string quotedPath(const std::filesystem::path& path);
+
+// `reason` is the system's text; a trailing full stop or line end is dropped.
+[[noreturn]] void throwCannotOpen(const std::filesystem::path& path, const std::string& reason);
+[[noreturn]] void throwCannotRead(const std::filesystem::path& path, const std::string& reason);
+[[noreturn]] void throwCannotWrite(const std::filesystem::path& path, const std::string& reason);
+
+// `since` completes "... the N bytes it had when it was <since>".
+[[noreturn]] void throwLengthChanged(const std::filesystem::path& path, std::uint64_t now,
+                                     std::uint64_t expected, const char* since);
+[[noreturn]] void throwEndedEarly(const std::filesystem::path& path, std::uint64_t endedAt,
+                                  std::uint64_t expected, const char* since);
+[[noreturn]] void throwGrew(const std::filesystem::path& path, std::uint64_t expected,
+                            const char* since);
+[[noreturn]] void throwContentChanged(const std::filesystem::path& path, const char* since);
+[[noreturn]] void throwSameFile(const std::filesystem::path& output,
+                                const std::filesystem::path& input);
+[[noreturn]] void throwNotRegular(const std::filesystem::path& output);
+[[noreturn]] void throwNotSealed(const std::filesystem::path& path);
+[[noreturn]] void throwWrongPassword(const std::filesystem::path& path);
+
+}  // namespace murkvale
