@@ -20,10 +20,20 @@ ExitStatus runSeal(const Arguments& args) {
 
     // The size is taken now; the engine refuses the input if it changes before it is read.
     std::error_code ec;
+    const fs::file_status status = fs::status(input, ec);
+    if (ec) {
+        throw CliError(ExitStatus::Failure,
+                       "Cannot open " + quoted(input) + ": " + ec.message() + ".");
+    }
+    // Only a regular file has a size to seal; a pipe or a device would have to be read to the end.
+    if (!fs::is_regular_file(status)) {
+        throw CliError(ExitStatus::Failure,
+                       "Cannot seal " + quoted(input) + ": it is not a regular file.");
+    }
     const std::uintmax_t size = fs::file_size(input, ec);
     if (ec) {
-        throw CliError(ExitStatus::Failure, "cannot seal " + pathForMessage(input) + ": " +
-                                                ec.message());
+        throw CliError(ExitStatus::Failure,
+                       "Cannot open " + quoted(input) + ": " + ec.message() + ".");
     }
     checkOutputAllowed(input, output, args.force);
 

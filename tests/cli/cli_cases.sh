@@ -100,6 +100,8 @@ t() {
         [[ " $afterwards " == *" $name="* ]] && continue
         if [ -L "$snap/$name" ]; then
             [ "$(readlink "$dir/$name")" = "$(readlink "$snap/$name")" ] || fail "link $name changed"
+        elif [ -d "$snap/$name" ]; then
+            diff -r "$snap/$name" "$dir/$name" >/dev/null || fail "folder $name changed"
         else
             cmp -s "$dir/$name" "$snap/$name" || fail "$name changed"
         fi
@@ -149,6 +151,7 @@ t 'output is a symlink'         1 'is the file being read' ''     'ln -s plain l
 t 'open into its own hard link' 1 'is the file being read' ''     'ln sealed link'  -- open sealed -o link -f --password-file pw
 t 'output folder missing'       1 '"nodir/x"'         ''     ''  -- seal plain -o nodir/x --password-file pw
 t 'input missing'               1 'Cannot open "nosuch"' ''     ''  -- seal nosuch --password-file pw
+t 'input is a folder'           1 'not a regular file' ''    'mkdir dir'  -- seal dir --password-file pw
 t 'sealed input missing'        1 '"nosuch.vae"'      ''     ''  -- open nosuch.vae --password-file pw
 
 # Not a Vael file (3) and the wrong password (4): nothing written.
