@@ -4,7 +4,7 @@
 # Usage: wine_round_trip.sh RUNNER MURKVALE.EXE
 set -u
 runner=$1
-exe=$2
+exe=$(cd "$(dirname "$2")" && pwd)/$(basename "$2")
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 cd "$dir" || exit 1
