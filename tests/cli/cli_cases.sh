@@ -141,12 +141,14 @@ t '16 characters, 31 UTF-8 bytes' 0 ''                'x=want'  "$accented16"  -
 t 'character missing from 1252' 1 'lacks'             ''     'printf "\xc5\x82\n" >p'  -- seal plain -o x --password-file p --codepage 1252
 t 'unknown code page'           2 'Code page 4 is unknown'           ''     ''  -- seal plain -o x --password-file pw --codepage 4
 
-# Outputs: never replaced without -f, never the input itself.
-t 'existing output refused'     1 'already exists'    ''     'printf x >plain.vae'  -- seal plain --password-file pw
+# Outputs: never replaced without -f, never the input itself. Rows without a
+# password option show that the refusal comes before any password is asked
+# (there is no terminal, so asking would end in status 2).
+t 'existing output refused'     1 'already exists'    ''     'printf x >plain.vae'  -- seal plain
 t 'dangling symlink is existing' 1 'already exists'   ''     'ln -s nowhere x'  -- seal plain -o x --password-file pw
 t '-f over a longer output'     0 ''                  'plain.vae=sealed'  'printf "a much longer old file" >plain.vae'  -- seal plain -f --password-file pw
 t 'output is the input'         1 'is the file being read' ''     ''  -- seal plain -o plain -f --password-file pw
-t 'output is a hard link'       1 'is the file being read' ''     'ln plain link'  -- seal plain -o link -f --password-file pw
+t 'output is a hard link'       1 'is the file being read' ''     'ln plain link'  -- seal plain -o link -f
 t 'output is a symlink'         1 'is the file being read' ''     'ln -s plain link'  -- seal plain -o link -f --password-file pw
 t 'open into its own hard link' 1 'is the file being read' ''     'ln sealed link'  -- open sealed -o link -f --password-file pw
 t 'output folder missing'       1 '"nodir/x"'         ''     ''  -- seal plain -o nodir/x --password-file pw
@@ -154,8 +156,8 @@ t 'input missing'               1 'Cannot open "nosuch"' ''     ''  -- seal nosu
 t 'input is a folder'           1 'not a regular file' ''    'mkdir dir'  -- seal dir --password-file pw
 t 'sealed input missing'        1 '"nosuch.vae"'      ''     ''  -- open nosuch.vae --password-file pw
 
-# Not a Vael file (3) and the wrong password (4): nothing written.
-t 'open a plain file'           3 '"notvael" is not a Vael file.'  ''  ''  -- open notvael -o x --password-file pw
+# Not a Vael file (3), found before asking, and the wrong password (4): nothing written.
+t 'open a plain file'           3 '"notvael" is not a Vael file.'  ''  ''  -- open notvael -o x
 t 'open a lone marker byte'     3 'not a Vael file'   ''     'printf "\x01" >m.vae'  -- open m.vae --password-file pw
 t 'wrong password'              4 'Password mismatch!' ''    ''  -- open sealed -o x --password-file pw-wrong
 t 'wrong password, -f'          4 'Password mismatch!' ''    'printf keep >x'  -- open sealed -o x -f --password-file pw-wrong
