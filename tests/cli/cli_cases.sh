@@ -51,6 +51,7 @@ t() {
     case_name=$1 want_status=$2 want_text=$3 afterwards=$4 setup=$5
     shift 6
     count=$((count + 1))
+    local failures_before=$failures
     local dir="$root/$count" snap="$root/$count.before" typed='' fsize=''
     mkdir "$dir"
     cd "$dir" || exit 1
@@ -110,7 +111,7 @@ t() {
     extra=$(comm -13 <(sort -u <<<"$expected_names") <(ls -A "$dir" | sort))
     [ -z "$extra" ] || fail "unexpected files: $extra"
 
-    if [ "$failures" -gt 0 ] && [ -n "${CLI_CASES_VERBOSE:-}" ]; then cat "$root/err" >&2; fi
+    if [ "$failures" -gt "$failures_before" ]; then sed 's/^/    stderr: /' "$root/err" >&2; fi
 }
 
 # Round trips and password sources.
