@@ -39,8 +39,9 @@ fail() {
 }
 
 # t NAME STATUS STDERR-FRAGMENT AFTERWARDS SETUP -- ARGUMENTS...
-#   STDERR-FRAGMENT  text standard error must hold ('' for none needed); "out:TEXT"
-#                    checks standard output instead (otherwise it must stay empty)
+#   STDERR-FRAGMENT  text standard error must hold ('' for none needed); "!TEXT" it
+#                    must not hold; "out:TEXT" checks standard output instead (which
+#                    must otherwise stay empty); several are joined by "|"
 #   AFTERWARDS       space-separated: NAME=FIXTURE (same bytes as that fixture had),
 #                    NAME=empty; every file not named must be unchanged
 #   SETUP            shell run in the case folder first; it may set
@@ -80,10 +81,15 @@ t() {
     cd "$root" || exit 1
 
     [ "$status" -eq "$want_status" ] || fail "exit status $status, expected $want_status"
-    case $want_text in
-        out:*) grep -qF -- "${want_text#out:}" "$root/out" || fail "stdout lacks '${want_text#out:}'" ;;
-        ?*) grep -qF -- "$want_text" "$root/err" || fail "stderr lacks '$want_text'" ;;
-    esac
+    local fragment
+    IFS='|' read -ra fragments <<<"$want_text"
+    for fragment in "${fragments[@]}"; do
+        case $fragment in
+            out:*) grep -qF -- "${fragment#out:}" "$root/out" || fail "stdout lacks '${fragment#out:}'" ;;
+            !*) ! grep -qF -- "${fragment#!}" "$root/err" || fail "stderr holds '${fragment#!}'" ;;
+            *) grep -qF -- "$fragment" "$root/err" || fail "stderr lacks '$fragment'" ;;
+        esac
+    done
     [[ $want_text == out:* || ! -s "$root/out" ]] || fail "unexpected stdout: $(cat "$root/out")"
 
     local expected_names name spec
@@ -191,10 +197,10 @@ t 'file named after --'         0 ''                  '-f.vae=sealed'  'cp plain
 t 'seal over a size limit'      1 'File too large'    ''     'fsize=4; head -c 9000 /dev/urandom >big'  -- seal big --password-file pw
 t 'open over a size limit'      1 'File too large'    ''     'fsize=4; printf "\x01\x00" >big.vae; head -c 9000 /dev/urandom >>big.vae'  -- open big.vae --password-file pw-empty
 
-# Typed on a terminal, twice to seal.
-t 'typed seal'                  0 'Please retype password:'  'plain.vae=sealed'  "typed='ab\nab\n'"  -- seal plain
+# Typed on a terminal, twice to seal; the progress bar shows there unless -q.
+t 'typed seal, progress shown'  0 'Please enter a password:|Please retype password:|murkvale: sealing ['  'plain.vae=sealed'  "typed='ab\nab\n'"  -- seal plain
 t 'typed retype differs'        1 'Password mismatch!' ''    "typed='ab\nAb\n'"  -- seal plain
-t 'typed open'                  0 'Please enter password:'   'back=plain'  "typed='ab\n'"  -- open sealed -o back
+t 'typed open, -q'              0 'Please enter password:|!opening ['  'back=plain'  "typed='ab\n'"  -- open sealed -o back -q
 t 'typed wrong password'        4 'Password mismatch!' ''    "typed='zz\n'"  -- open sealed -o back
 t 'typed end of input'          1 'No password given.'  ''    "typed='\004'"  -- open sealed -o back
 
