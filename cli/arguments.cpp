@@ -10,12 +10,11 @@ namespace murkvale {
 namespace {
 
 [[noreturn]] void usage(const std::string& problem) {
-    throw CliError(ExitStatus::Usage, problem + " (see murkvale --help)");
+    throw CliError(ExitStatus::Usage, problem + ". See murkvale --help.");
 }
 
 // Whole decimal numbers only: "12x", "-1" and "" are mistakes, not 12, -1 or 0.
-unsigned long parseNumber(const std::string& option, const std::string& text,
-                          unsigned long max) {
+unsigned long parseNumber(const std::string& option, const std::string& text, unsigned long max) {
     bool digits = !text.empty() && text.size() <= 10;
     for (char c : text) digits = digits && c >= '0' && c <= '9';
     if (digits) {
@@ -23,12 +22,13 @@ unsigned long parseNumber(const std::string& option, const std::string& text,
         unsigned long value = std::strtoul(text.c_str(), nullptr, 10);
         if (errno == 0 && value <= max) return value;
     }
-    usage(option + " needs a number up to " + std::to_string(max) + ", not '" + text + "'");
+    usage("Option " + option + " needs a whole number up to " + std::to_string(max) + ", not \"" +
+          text + "\"");
 }
 
 template <typename T>
 void setOnce(std::optional<T>& slot, T value, const std::string& option) {
-    if (slot) usage(option + " given twice");
+    if (slot) usage("Option " + option + " given twice");
     slot = std::move(value);
 }
 
@@ -44,7 +44,7 @@ Arguments parseArguments(const std::vector<std::string>& args) {
             return parsed;
         }
     }
-    if (args.empty()) usage("missing command: seal, open or info");
+    if (args.empty()) usage("Missing command: seal, open or info");
 
     const std::string& command = args[0];
     if (command == "seal") {
@@ -54,7 +54,7 @@ Arguments parseArguments(const std::vector<std::string>& args) {
     } else if (command == "info") {
         parsed.action = Action::Info;
     } else {
-        usage("unknown command '" + command + "'");
+        usage("Unknown command \"" + command + "\"");
     }
 
     std::optional<std::string> file;
@@ -62,7 +62,7 @@ Arguments parseArguments(const std::vector<std::string>& args) {
     for (std::size_t i = 1; i < args.size(); ++i) {
         std::string arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-') {
-            if (file) usage("more than one FILE: '" + *file + "' and '" + arg + "'");
+            if (file) usage("More than one FILE: \"" + *file + "\" and \"" + arg + "\"");
             file = arg;
             continue;
         }
@@ -70,7 +70,7 @@ Arguments parseArguments(const std::vector<std::string>& args) {
             optionsEnded = true;
             continue;
         }
-        if (parsed.action == Action::Info) usage("info takes no options, only FILE");
+        if (parsed.action == Action::Info) usage("The info command takes FILE only, no options");
 
         // "--name=value" is the same as "--name value".
         std::optional<std::string> inlineValue;
@@ -80,7 +80,7 @@ Arguments parseArguments(const std::vector<std::string>& args) {
         }
         auto value = [&]() -> std::string {
             if (inlineValue) return *inlineValue;
-            if (i + 1 >= args.size()) usage(arg + " needs a value");
+            if (i + 1 >= args.size()) usage("Option " + arg + " needs a value");
             return args[++i];
         };
 
@@ -96,18 +96,18 @@ Arguments parseArguments(const std::vector<std::string>& args) {
             setOnce(parsed.codePage, static_cast<unsigned>(parseNumber(arg, value(), 65535)), arg);
         } else if ((arg == "-f" || arg == "-q") && !inlineValue) {
             bool& flag = arg == "-f" ? parsed.force : parsed.quiet;
-            if (flag) usage(arg + " given twice");
+            if (flag) usage("Option " + arg + " given twice");
             flag = true;
         } else {
-            usage("unknown option '" + args[i] + "'");
+            usage("Unknown option \"" + args[i] + "\"");
         }
     }
 
-    if (!file) usage("missing FILE");
-    if (file->empty()) usage("FILE is empty");
-    if (parsed.output && parsed.output->empty()) usage("OUTPUT is empty");
+    if (!file) usage("Missing FILE");
+    if (file->empty()) usage("FILE is an empty name");
+    if (parsed.output && parsed.output->empty()) usage("OUTPUT is an empty name");
     if (parsed.passwordFile && parsed.passwordFd) {
-        usage("give --password-file or --password-fd, not both");
+        usage("Give --password-file or --password-fd, not both");
     }
     parsed.file = *file;
     return parsed;

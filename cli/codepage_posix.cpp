@@ -5,9 +5,9 @@
 #include <clocale>
 #include <cstring>
 
+#include "cipher/wipe.h"
 #include "cli/cli_error.h"
 #include "cli/codepage.h"
-#include "cipher/wipe.h"
 
 namespace murkvale {
 namespace {
@@ -25,7 +25,7 @@ std::string iconvName(unsigned codePage) {
 }
 
 class Converter {
-public:
+  public:
     Converter(const std::string& to, const std::string& from)
         : cd_(iconv_open(to.c_str(), from.c_str())) {}
     ~Converter() {
@@ -36,7 +36,7 @@ public:
     bool valid() const { return cd_ != reinterpret_cast<iconv_t>(-1); }
     iconv_t get() const { return cd_; }
 
-private:
+  private:
     iconv_t cd_;
 };
 
@@ -46,7 +46,7 @@ std::string toCodePage(const std::string& text, unsigned codePage) {
     Converter converter(iconvName(codePage), sourceEncoding());
     if (!converter.valid()) {
         throw CliError(ExitStatus::Usage,
-                       "code page " + std::to_string(codePage) + " is unknown on this system");
+                       "Code page " + std::to_string(codePage) + " is unknown on this system.");
     }
     std::string input = text;
     // Each character becomes at most 4 bytes in any code page we may be asked for.
@@ -56,15 +56,15 @@ std::string toCodePage(const std::string& text, unsigned codePage) {
     char* out = output.data();
     std::size_t outLeft = output.size();
     std::size_t result = iconv(converter.get(), &in, &inLeft, &out, &outLeft);
-    bool ok = result != static_cast<std::size_t>(-1) &&
-              iconv(converter.get(), nullptr, nullptr, &out, &outLeft) !=
-                  static_cast<std::size_t>(-1);
+    bool ok =
+        result != static_cast<std::size_t>(-1) &&
+        iconv(converter.get(), nullptr, nullptr, &out, &outLeft) != static_cast<std::size_t>(-1);
     wipe(input);
     if (!ok) {
         wipe(output);
         throw CliError(ExitStatus::Failure,
-                       "the password has a character that code page " + std::to_string(codePage) +
-                           " lacks, or is not valid text in " + sourceEncoding());
+                       "The password has a character that code page " + std::to_string(codePage) +
+                           " lacks, or is not valid " + sourceEncoding() + " text.");
     }
     output.resize(output.size() - outLeft);
     return output;

@@ -9,12 +9,12 @@ namespace murkvale {
 std::string toCodePage(const std::string& text, unsigned codePage) {
     if (codePage != CP_UTF8 && !IsValidCodePage(codePage)) {
         throw CliError(ExitStatus::Usage,
-                       "code page " + std::to_string(codePage) + " is unknown on this system");
+                       "Code page " + std::to_string(codePage) + " is unknown on this system.");
     }
     auto lacks = [&] {
-        return CliError(ExitStatus::Failure, "the password has a character that code page " +
+        return CliError(ExitStatus::Failure, "The password has a character that code page " +
                                                  std::to_string(codePage) +
-                                                 " lacks, or is not valid UTF-8");
+                                                 " lacks, or is not valid UTF-8 text.");
     };
     if (text.empty()) return {};
 

@@ -15,4 +15,7 @@ std::filesystem::path pathFromArgument(const std::string& argument);
 // The path as shown in messages (UTF-8 on Windows).
 std::string pathForMessage(const std::filesystem::path& path);
 
+// The path in double quotes, as every message shows it.
+std::string quoted(const std::filesystem::path& path);
+
 }  // namespace murkvale

@@ -1,5 +1,5 @@
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "cli/native_text.h"
 #include "cli/wide_text_win32.h"
@@ -21,6 +21,8 @@ std::vector<std::string> commandLineArguments(int, char**) {
 std::filesystem::path pathFromArgument(const std::string& argument) {
     return std::filesystem::path(wideFromUtf8(argument));
 }
+
+std::string quoted(const std::filesystem::path& path) { return "\"" + pathForMessage(path) + "\""; }
 
 std::string pathForMessage(const std::filesystem::path& path) {
     return utf8FromWide(path.wstring());

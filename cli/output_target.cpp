@@ -26,9 +26,9 @@ fs::path openOutput(const Arguments& args) {
     std::string stem = hasEnding ? file.substr(0, file.size() - ending.size()) : std::string();
     // "dir/.vae" has no name left to write to.
     if (!hasEnding || stem.back() == '/' || stem.back() == '\\') {
-        throw CliError(ExitStatus::Usage,
-                       "cannot name the output: " + file + " does not end in " + ending +
-                           "; give -o OUTPUT (see murkvale --help)");
+        throw CliError(ExitStatus::Usage, "Cannot name the output: \"" + file +
+                                              "\" does not end in " + ending +
+                                              "; give -o OUTPUT. See murkvale --help.");
     }
     return pathFromArgument(stem);
 }
@@ -36,13 +36,14 @@ fs::path openOutput(const Arguments& args) {
 void checkOutputAllowed(const fs::path& input, const fs::path& output, bool force) {
     std::error_code ec;
     if (fs::equivalent(input, output, ec)) {
-        throw CliError(ExitStatus::Failure, "refusing to write " + pathForMessage(output) +
-                                                ": it is " + pathForMessage(input) + " itself");
+        throw CliError(ExitStatus::Failure, "Cannot write " + quoted(output) +
+                                                ": it is the file being read, " + quoted(input) +
+                                                ".");
     }
     // symlink_status: a dangling link is still something we would replace.
     if (!force && fs::exists(fs::symlink_status(output, ec))) {
         throw CliError(ExitStatus::Failure,
-                       pathForMessage(output) + " already exists; give -f to replace it");
+                       quoted(output) + " already exists; give -f to replace it.");
     }
 }
 

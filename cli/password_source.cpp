@@ -21,19 +21,20 @@ namespace {
 std::string fromFile(const std::string& argument) {
     std::ifstream file(pathFromArgument(argument), std::ios::binary);
     if (!file) {
-        throw CliError(ExitStatus::Failure,
-                       "cannot open the password file " + argument + ": " + std::strerror(errno));
+        throw CliError(ExitStatus::Failure, "Cannot open the password file \"" + argument +
+                                                "\": " + std::strerror(errno) + ".");
     }
     std::optional<std::string> line = readLine([&]() -> int {
         int c = file.get();
         return c == std::char_traits<char>::eof() ? -1 : c;
     });
     if (file.bad()) {
-        throw CliError(ExitStatus::Failure, "cannot read the password file " + argument);
+        throw CliError(ExitStatus::Failure, "Cannot read the password file \"" + argument + "\".");
     }
     // An empty file is more likely a mistake than a deliberately empty password,
     // which a file holding a single line ending still gives.
-    if (!line) throw CliError(ExitStatus::Failure, "the password file " + argument + " is empty");
+    if (!line)
+        throw CliError(ExitStatus::Failure, "The password file \"" + argument + "\" is empty.");
     return *line;
 }
 
@@ -53,15 +54,15 @@ std::string fromDescriptor(int fd) {
     });
     if (error != 0) {
         throw CliError(ExitStatus::Failure,
-                       "cannot read the password from " + name + ": " + std::strerror(error));
+                       "Cannot read the password from " + name + ": " + std::strerror(error) + ".");
     }
-    if (!line) throw CliError(ExitStatus::Failure, "no password to read from " + name);
+    if (!line) throw CliError(ExitStatus::Failure, "No password to read from " + name + ".");
     return *line;
 }
 
 std::string fromTerminal(const std::string& prompt) {
     std::optional<std::string> line = askHidden(prompt);
-    if (!line) throw CliError(ExitStatus::Failure, "no password given");
+    if (!line) throw CliError(ExitStatus::Failure, "No password given.");
     return *line;
 }
 
@@ -74,7 +75,9 @@ bool hasNonAscii(const std::string& text) {
 
 // Applies the code page, then the window's length limit.
 std::string finish(std::string text, std::optional<unsigned> codePage) {
-    if (codePage) {
+    // A line cut short at kLineCap is too long in any code page; converting its
+    // cut end could only make the message wrong.
+    if (codePage && text.size() <= kLineCap) {
         std::string converted;
         try {
             converted = toCodePage(text, *codePage);
@@ -89,10 +92,10 @@ std::string finish(std::string text, std::optional<unsigned> codePage) {
         std::size_t size = text.size();
         wipe(text);
         throw CliError(ExitStatus::Failure,
-                       "the password is " + std::string(size > kLineCap ? "over " : "") +
+                       "The password is " + std::string(size > kLineCap ? "over " : "") +
                            std::to_string(size > kLineCap ? kLineCap : size) +
                            " bytes long; the Murkvale window accepts at most " +
-                           std::to_string(kMaxPasswordBytes));
+                           std::to_string(kMaxPasswordBytes) + ".");
     }
     return text;
 }
@@ -122,8 +125,8 @@ std::string obtainPassword(const Arguments& args, PasswordUse use) {
         }
     }
     if (!codePage && hasNonAscii(text)) {
-        say("note: the password is taken as its bytes; the Windows program uses its ANSI code "
-            "page, so give --codepage (for example 1252) to match a password typed there");
+        say("Note: the password is taken as the bytes given; the Windows program uses its ANSI "
+            "code page, so give --codepage (for example 1252) to match a password typed there.");
     }
     return finish(std::move(text), codePage);
 }

@@ -8,7 +8,7 @@ namespace murkvale {
 // A one-line bar on standard error, redrawn in place, erased when done. It
 // draws nothing when disabled (-q, or standard error is not a terminal).
 class ProgressBar {
-public:
+  public:
     ProgressBar(std::string label, bool enabled);
     ~ProgressBar();
     ProgressBar(const ProgressBar&) = delete;
@@ -17,7 +17,7 @@ public:
     // A sink for the engine; empty when disabled, so the engine skips reporting.
     ProgressSink sink();
 
-private:
+  private:
     void draw(int position);
 
     std::string label_;

@@ -16,8 +16,7 @@ ExitStatus runInfo(const Arguments& args) {
         writeStdout(name + ": not a Vael file\n");
         return ExitStatus::NotSealed;
     }
-    writeStdout(name + ": Vael file, content " + std::to_string(sealed.plainLength()) +
-                " bytes\n");
+    writeStdout(name + ": Vael file, content " + std::to_string(sealed.plainLength()) + " bytes\n");
     return ExitStatus::Success;
 }
 

@@ -20,7 +20,7 @@ ExitStatus runOpen(const Arguments& args) {
     SealedFile sealed(input);
     // A lone marker byte has no check byte: no password can open it.
     if (!sealed.hasMarker() || sealed.sealedLength() < kVaelHeaderSize) {
-        throw CliError(ExitStatus::NotSealed, pathForMessage(input) + " is not a Vael file");
+        throw CliError(ExitStatus::NotSealed, quoted(input) + " is not a Vael file.");
     }
     checkOutputAllowed(input, output, args.force);
 
@@ -29,7 +29,7 @@ ExitStatus runOpen(const Arguments& args) {
     wipe(password);
     if (!sealed.accepts(digest)) {
         throw CliError(ExitStatus::WrongPassword,
-                       "Password mismatch! The password does not open " + pathForMessage(input));
+                       "Password mismatch! The password does not open " + quoted(input) + ".");
     }
 
     ProgressBar bar("opening", !args.quiet && stderrIsTerminal());

@@ -28,7 +28,7 @@ constexpr int kEndingSignals[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 // Echo is off only while this lives, and comes back on every way out.
 class EchoOff {
-public:
+  public:
     explicit EchoOff(int fd) : fd_(fd) {
         if (tcgetattr(fd, &saved_) != 0) return;
         gTerminal = fd;
@@ -54,11 +54,11 @@ public:
     EchoOff(const EchoOff&) = delete;
     EchoOff& operator=(const EchoOff&) = delete;
 
-private:
+  private:
     int fd_;
     termios saved_{};
     bool active_ = false;
-    struct sigaction previous_[std::size(kEndingSignals)] {};
+    struct sigaction previous_[std::size(kEndingSignals)]{};
 };
 
 void writeAll(int fd, const std::string& text) {
@@ -77,7 +77,7 @@ std::optional<std::string> askHidden(const std::string& prompt) {
     int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
         throw CliError(ExitStatus::Usage,
-                       "no terminal to ask the password on; use --password-file or --password-fd");
+                       "No terminal to ask the password on; use --password-file or --password-fd.");
     }
     std::optional<std::string> line;
     int readError = 0;
@@ -99,7 +99,7 @@ std::optional<std::string> askHidden(const std::string& prompt) {
     ::close(fd);
     if (readError != 0) {
         throw CliError(ExitStatus::Failure,
-                       std::string("cannot read the terminal: ") + std::strerror(readError));
+                       std::string("Cannot read the terminal: ") + std::strerror(readError) + ".");
     }
     return line;
 }

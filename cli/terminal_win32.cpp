@@ -19,7 +19,7 @@ BOOL WINAPI restoreOnBreak(DWORD) {
 }
 
 class ConsoleHandle {
-public:
+  public:
     explicit ConsoleHandle(const wchar_t* name)
         : handle_(CreateFileW(name, GENERIC_READ | GENERIC_WRITE,
                               FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
@@ -31,18 +31,18 @@ public:
     ConsoleHandle& operator=(const ConsoleHandle&) = delete;
     HANDLE get() const { return handle_; }
 
-private:
+  private:
     HANDLE handle_;
 };
 
 class EchoOff {
-public:
+  public:
     EchoOff(HANDLE input, DWORD mode) : input_(input), saved_(mode) {
         gInput = input;
         gSavedMode = mode;
         SetConsoleCtrlHandler(restoreOnBreak, TRUE);
-        SetConsoleMode(input, (mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) |
-                                  ENABLE_LINE_INPUT | ENABLE_PROCESSED_INPUT);
+        SetConsoleMode(input, (mode & ~static_cast<DWORD>(ENABLE_ECHO_INPUT)) | ENABLE_LINE_INPUT |
+                                  ENABLE_PROCESSED_INPUT);
     }
     ~EchoOff() {
         SetConsoleMode(input_, saved_);
@@ -51,7 +51,7 @@ public:
     EchoOff(const EchoOff&) = delete;
     EchoOff& operator=(const EchoOff&) = delete;
 
-private:
+  private:
     HANDLE input_;
     DWORD saved_;
 };
@@ -69,7 +69,7 @@ std::optional<std::string> askHidden(const std::string& prompt) {
     DWORD mode = 0;
     if (input.get() == INVALID_HANDLE_VALUE || !GetConsoleMode(input.get(), &mode)) {
         throw CliError(ExitStatus::Usage,
-                       "no console to ask the password on; use --password-file or --password-fd");
+                       "No console to ask the password on; use --password-file or --password-fd.");
     }
 
     std::wstring line;
