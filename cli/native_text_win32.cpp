@@ -1,5 +1,6 @@
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types windows.h defines.
+#include <shellapi.h>
 
 #include "cli/native_text.h"
 #include "cli/wide_text_win32.h"
