@@ -1,5 +1,7 @@
 #include "tests/e2e/murkvale_scenario.h"
 
+#include <commctrl.h>
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -102,6 +104,10 @@ void MurkvaleScenario::expectMainFields(const std::wstring& path, const std::wst
     EXPECT_EQ(toUtf8(field(ui::kFilePath)), toUtf8(path)) << "File field, at step: " << step_;
     EXPECT_EQ(toUtf8(field(ui::kFileSize)), toUtf8(size)) << "File size field, at step: " << step_;
     EXPECT_EQ(toUtf8(field(ui::kStatus)), "Free") << "Status field, at step: " << step_;
+    DWORD_PTR position = 1;
+    SendMessageTimeoutW(GetDlgItem(main_, ui::kProgress), PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, 5000,
+                        &position);
+    EXPECT_EQ(position, 0u) << "progress bar, at step: " << step_;
 }
 
 void MurkvaleScenario::press(int buttonId) const {

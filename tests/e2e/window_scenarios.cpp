@@ -9,6 +9,13 @@
 namespace murkvale::e2e {
 namespace {
 
+bool hasChildWithText(HWND parent, const std::wstring& text) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (textOf(child) == text) return true;
+    }
+    return false;
+}
+
 using AboutBox = MurkvaleScenario;
 
 TEST_F(AboutBox, OpensFromTheSystemMenuAndClosesWithOk) {
@@ -22,6 +29,8 @@ TEST_F(AboutBox, OpensFromTheSystemMenuAndClosesWithOk) {
         const HWND about = waitForWindow(programId(), "the About box",
                                          dialogWith(L"About Murkvale", IDOK));
         EXPECT_FALSE(IsWindowEnabled(mainWindow())) << "the About box is modal";
+        EXPECT_TRUE(hasChildWithText(about, L"Murkvale Version 1.0"))
+            << describeWindowsOf(programId());
         if (command == ui::kAboutCommand) saveScreenshot(about, "about-box");
 
         step("OK closes the About box and the window is as it was");
