@@ -7,7 +7,7 @@ namespace murkvale {
 
 // Product name, version and picture; reached from the main window's system menu.
 class CAboutBox : public CDialog {
-public:
+  public:
     explicit CAboutBox(CDialog* parent = nullptr);
     ~CAboutBox() override;
 };

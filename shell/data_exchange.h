@@ -13,7 +13,7 @@ namespace murkvale {
 class CProgressCtrl;
 
 class CDataExchange {
-public:
+  public:
     // Thrown by Fail(); UpdateData turns it into FALSE.
     struct Failure {};
 
@@ -32,7 +32,7 @@ public:
     const HWND m_hDialog;
     const bool m_bSaveAndValidate;
 
-private:
+  private:
     HWND m_hLastControl = nullptr;
     bool m_lastIsEdit = false;
 };

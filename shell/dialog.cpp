@@ -56,8 +56,7 @@ void CDialog::CenterWindow() {
     RECT window{};
     GetWindowRect(m_hWnd, &window);
     const HWND owner = GetWindow(m_hWnd, GW_OWNER);
-    const HMONITOR monitor =
-        MonitorFromWindow(owner ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST);
+    const HMONITOR monitor = MonitorFromWindow(owner ? owner : m_hWnd, MONITOR_DEFAULTTONEAREST);
     MONITORINFO info{};
     info.cbSize = sizeof info;
     GetMonitorInfoW(monitor, &info);

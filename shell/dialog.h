@@ -8,7 +8,7 @@ namespace murkvale {
 class CDataExchange;
 
 class CDialog {
-public:
+  public:
     explicit CDialog(UINT templateId, CDialog* parent = nullptr);
     virtual ~CDialog();
     CDialog(const CDialog&) = delete;
@@ -23,7 +23,7 @@ public:
 
     HWND GetSafeHwnd() const { return m_hWnd; }
 
-protected:
+  protected:
     virtual BOOL OnInitDialog();  // exchanges members into controls
     virtual void OnOK();          // validates, then ends with IDOK
     virtual void OnCancel();      // ends with IDCANCEL, no exchange
@@ -37,7 +37,7 @@ protected:
 
     HWND m_hWnd = nullptr;
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     HWND OwnerWindow() const;

@@ -1,6 +1,7 @@
 #pragma once
 // The system's open and save dialogs.
 #include <windows.h>
+// commdlg.h builds on the types of windows.h.
 #include <commdlg.h>
 
 #include <filesystem>

@@ -12,7 +12,7 @@
 namespace murkvale {
 
 class CMainDialog : public CDialog, public WindowServices {
-public:
+  public:
     explicit CMainDialog(CDialog* parent = nullptr);
     ~CMainDialog() override;
 
@@ -25,12 +25,12 @@ public:
     void setProgressRange(int low, int high) override;
     void setProgressPosition(int position) override;
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange& dx) override;
     BOOL OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     bool OnSysCommand(UINT id, LPARAM lParam);
     bool OnPaint();
     HICON OnQueryDragIcon() const { return m_icon; }

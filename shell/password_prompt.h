@@ -8,14 +8,14 @@ namespace murkvale {
 // The password dialog: a prompt line over a masked field. The caller sets both
 // members, runs DoModal and reads m_password when it returned IDOK.
 class CPasswordPrompt : public CDialog {
-public:
+  public:
     explicit CPasswordPrompt(CDialog* parent = nullptr);
     ~CPasswordPrompt() override;
 
     std::wstring m_prompt;
     std::wstring m_password;
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange& dx) override;
 };
 

@@ -5,7 +5,7 @@
 namespace murkvale {
 
 class CProgressCtrl {
-public:
+  public:
     void Attach(HWND control) { m_hWnd = control; }
     HWND GetSafeHwnd() const { return m_hWnd; }
 
@@ -15,7 +15,7 @@ public:
     // is transformed, so the bar paints itself here.
     void SetPos(int position);
 
-private:
+  private:
     HWND m_hWnd = nullptr;
 };
 

@@ -5,7 +5,7 @@ namespace murkvale {
 
 // Murkvale's application object: runs the main window and ends with it.
 class CSealApp : public CWinApp {
-public:
+  public:
     CSealApp();
     ~CSealApp() override;
     BOOL InitInstance() override;

@@ -42,8 +42,8 @@ void wideToCodePage(std::wstring_view text, std::string& out, unsigned codePage)
     const int needed = narrowLength(text, codePage);
     if (needed <= 0) return;
     out.resize(static_cast<std::size_t>(needed));
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(),
-                        needed, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), out.data(), needed,
+                        nullptr, nullptr);
 }
 
 std::size_t codePageByteCount(std::wstring_view text, unsigned codePage) {

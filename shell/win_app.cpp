@@ -17,7 +17,8 @@ CWinApp::~CWinApp() {
 void CWinApp::initApplication(HINSTANCE instance) {
     m_hInstance = instance;
     std::wstring module(32768, L'\0');
-    const DWORD length = GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size()));
+    const DWORD length =
+        GetModuleFileNameW(nullptr, module.data(), static_cast<DWORD>(module.size()));
     module.resize(length);
     m_appName = std::filesystem::path(module).stem().wstring();
 }

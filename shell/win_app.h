@@ -9,7 +9,7 @@ namespace murkvale {
 class CDialog;
 
 class CWinApp {
-public:
+  public:
     CWinApp();
     virtual ~CWinApp();
     CWinApp(const CWinApp&) = delete;
@@ -28,7 +28,7 @@ public:
     static CWinApp* current() { return s_current; }
     void initApplication(HINSTANCE instance);
 
-private:
+  private:
     static CWinApp* s_current;
     HINSTANCE m_hInstance = nullptr;
     std::wstring m_appName;

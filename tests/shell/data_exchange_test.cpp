@@ -62,10 +62,13 @@ TEST(DataExchange, LengthChecksCountCodePageBytes) {
         {L"", 1252, 0, true},
         {L"sixteen-chars-ok", 1252, 16, true},
         {L"seventeen-chars-x", 1252, 17, false},
-        {L"\x00e9t\x00e9\x00e9t\x00e9\x00e9t\x00e9\x00e9t\x00e9\x00e9t\x00e9\x00e9", 1252, 16, true},
+        {L"\x00e9t\x00e9\x00e9t\x00e9\x00e9t\x00e9\x00e9t\x00e9\x00e9t\x00e9\x00e9", 1252, 16,
+         true},
         // Eight Japanese characters fill sixteen bytes of the Japanese code page.
         {L"\x65e5\x672c\x8a9e\x306e\x30d1\x30b9\x30ef\x30fc", 932, 16, true},
-        {L"\x65e5\x672c\x8a9e\x306e\x30d1\x30b9\x30ef\x30fc" L"d", 932, 17, false},
+        {L"\x65e5\x672c\x8a9e\x306e\x30d1\x30b9\x30ef\x30fc"
+         L"d",
+         932, 17, false},
         {L"\x30d1\x30b9\x30ef\x30fc\x30c9\x30d1", 65001, 18, false},
     };
     for (const auto& c : cases) {

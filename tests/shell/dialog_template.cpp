@@ -11,7 +11,7 @@ constexpr std::uint32_t kSetFont = 0x40;    // DS_SETFONT
 constexpr std::uint32_t kShellFont = 0x48;  // DS_SHELLFONT
 
 class Reader {
-public:
+  public:
     Reader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
 
     std::uint16_t word() {
@@ -43,13 +43,20 @@ public:
             const std::uint16_t ordinal = word();
             if (isClass) {
                 switch (ordinal) {
-                    case 0x80: return L"button";
-                    case 0x81: return L"edit";
-                    case 0x82: return L"static";
-                    case 0x83: return L"listbox";
-                    case 0x84: return L"scrollbar";
-                    case 0x85: return L"combobox";
-                    default: break;
+                    case 0x80:
+                        return L"button";
+                    case 0x81:
+                        return L"edit";
+                    case 0x82:
+                        return L"static";
+                    case 0x83:
+                        return L"listbox";
+                    case 0x84:
+                        return L"scrollbar";
+                    case 0x85:
+                        return L"combobox";
+                    default:
+                        break;
                 }
             }
             return L"#" + std::to_wstring(ordinal);
@@ -66,7 +73,7 @@ public:
         pos_ += count;
     }
 
-private:
+  private:
     void need(std::size_t count) const {
         if (pos_ + count > size_) throw std::runtime_error("dialog template ends early");
     }

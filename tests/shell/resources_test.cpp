@@ -25,7 +25,7 @@ std::filesystem::path programPath() {
 }
 
 class Resources : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         module_ = LoadLibraryExW(programPath().c_str(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
@@ -41,7 +41,8 @@ protected:
     static std::vector<std::uint8_t> resource(LPCWSTR type, UINT id) {
         const HRSRC found = FindResourceW(module_, MAKEINTRESOURCEW(id), type);
         if (!found) return {};
-        const auto* data = static_cast<const std::uint8_t*>(LockResource(LoadResource(module_, found)));
+        const auto* data =
+            static_cast<const std::uint8_t*>(LockResource(LoadResource(module_, found)));
         return std::vector<std::uint8_t>(data, data + SizeofResource(module_, found));
     }
 
@@ -67,7 +68,15 @@ struct ExpectedDialog {
 };
 
 const ExpectedDialog kDialogs[] = {
-    {IDD_MAIN, true, 0x90C800C0, 0x00040000, 0, 0, 222, 111, L"Murkvale",
+    {IDD_MAIN,
+     true,
+     0x90C800C0,
+     0x00040000,
+     0,
+     0,
+     222,
+     111,
+     L"Murkvale",
      {
          {IDOK, L"button", L"&Quit", 0x50000001, 0, 165, 90, 50, 14},
          {IDC_DECRYPT, L"button", L"Decrypt...", 0x50000000, 0, 112, 90, 50, 14},
@@ -83,14 +92,30 @@ const ExpectedDialog kDialogs[] = {
          {IDC_STATUS, L"edit", L"", 0x50000880, 0, 38, 56, 40, 12},
          {IDC_PROGRESS, L"msctls_progress32", L"Progress1", 0x50800000, 0, 7, 71, 208, 14},
      }},
-    {IDD_PASSWORD, false, 0x80C000C0, 0, 0, 0, 153, 66, L"Password",
+    {IDD_PASSWORD,
+     false,
+     0x80C000C0,
+     0,
+     0,
+     0,
+     153,
+     66,
+     L"Password",
      {
          {IDOK, L"button", L"OK", 0x50000000, 0, 17, 45, 50, 14},
          {IDCANCEL, L"button", L"Cancel", 0x50000000, 0, 79, 45, 50, 14},
          {IDC_PROMPT, L"edit", L"", 0x50000881, 0, 7, 7, 139, 12},
          {IDC_PASSWORD, L"edit", L"", 0x508000A0, 0, 25, 22, 103, 14},
      }},
-    {IDD_ABOUTBOX, false, 0x80C800C0, 0, 0, 0, 147, 135, L"About Murkvale",
+    {IDD_ABOUTBOX,
+     false,
+     0x80C800C0,
+     0,
+     0,
+     0,
+     147,
+     135,
+     L"About Murkvale",
      {
          {-1, L"static", L"Murkvale Version 1.0", 0x50020080, 0, 22, 7, 100, 8},
          {-1, L"static", L"*", 0x50020000, 0, 12, 18, 119, 8},  // rights notice: our own words
@@ -194,9 +219,9 @@ TEST_F(Resources, AboutPictureIs200By110With256Colours) {
 TEST_F(Resources, ManifestAsksForWhatTheProgramNeeds) {
     const auto manifest = resource(RT_MANIFEST, 1);
     const std::string text(manifest.begin(), manifest.end());
-    for (const char* needed : {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
-                               "<dpiAware", "<dpiAwareness", "<longPathAware",
-                               "level=\"asInvoker\""}) {
+    for (const char* needed :
+         {"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"", "<dpiAware", "<dpiAwareness",
+          "<longPathAware", "level=\"asInvoker\""}) {
         EXPECT_NE(text.find(needed), std::string::npos) << needed;
     }
 }
@@ -228,14 +253,16 @@ std::set<std::string> importedDlls(const std::filesystem::path& exe) {
         throw std::runtime_error("address outside every section");
     };
     std::set<std::string> names;
-    const DWORD imports = nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    const DWORD imports =
+        nt.OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
     for (std::size_t offset = fileOffset(imports);; offset += sizeof(IMAGE_IMPORT_DESCRIPTOR)) {
         IMAGE_IMPORT_DESCRIPTOR descriptor{};
         at(offset, descriptor);
         if (descriptor.Name == 0) break;
         std::string name(bytes.data() + fileOffset(descriptor.Name));
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); });
+        std::transform(name.begin(), name.end(), name.begin(), [](char c) {
+            return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        });
         names.insert(name);
     }
     return names;
@@ -243,7 +270,7 @@ std::set<std::string> importedDlls(const std::filesystem::path& exe) {
 
 TEST(Program, NeedsNoDllBeyondThoseWindowsShips) {
     const std::set<std::string> shipped = {
-        "kernel32.dll", "user32.dll", "gdi32.dll",    "comctl32.dll", "comdlg32.dll",
+        "kernel32.dll", "user32.dll",  "gdi32.dll",  "comctl32.dll", "comdlg32.dll",
         "advapi32.dll", "shell32.dll", "msvcrt.dll", "ucrtbase.dll", "ntdll.dll"};
     const auto imported = importedDlls(programPath());
     EXPECT_TRUE(imported.count("user32.dll")) << "import table not read";
