@@ -1,5 +1,6 @@
 #include "cipher/body_transform.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "cipher/swap_pairs.h"
@@ -12,38 +13,36 @@ BodyTransform::BodyTransform(BodyDirection direction, std::uint64_t bodyLength, 
       add_(direction == BodyDirection::Seal ? key : static_cast<std::uint8_t>(0u - key)),
       progress_(bodyLength, progress) {}
 
-std::size_t BodyTransform::transform(const std::uint8_t* in, std::size_t size, std::uint8_t* out) {
+BodyTransform::Finished BodyTransform::transformInPlace(std::uint8_t* data, std::size_t size) {
     if (size > remaining()) throw std::length_error("more bytes than the body holds");
+    if (size == 0) return {data, 0};
     const std::uint64_t pairsBefore = pairsDone_;
-    std::size_t read = 0;
-    std::size_t written = 0;
 
-    // An odd body starts with one byte that is neither keyed nor swapped.
-    if (consumed_ == 0 && bodyLength_ % 2 == 1 && size > 0) {
-        out[written++] = in[read++];
-        ++consumed_;
-    }
-    if (hasPending_ && read < size) {
-        out[written++] = static_cast<std::uint8_t>(in[read++] + add_);
-        out[written++] = static_cast<std::uint8_t>(pending_ + add_);
+    std::uint8_t* start = data;
+    std::uint8_t* pairs = data;
+    std::size_t available = size;
+    if (consumed_ == 0 && bodyLength_ % 2 == 1) {
+        // An odd body starts with one byte that is neither keyed nor swapped.
+        ++pairs;
+        --available;
+    } else if (hasPending_) {
+        start = data - 1;
+        *start = pending_;
+        pairs = start;
+        ++available;
         hasPending_ = false;
-        ++consumed_;
-        ++pairsDone_;
     }
-    const std::size_t pairs = (size - read) / 2;
-    swapPairsAdding(in + read, out + written, pairs, add_);
-    read += 2 * pairs;
-    written += 2 * pairs;
-    consumed_ += 2 * pairs;
-    pairsDone_ += pairs;
-    if (read < size) {
-        pending_ = in[read++];
+    const std::size_t pairCount = available / 2;
+    swapPairsAdding(pairs, pairCount, add_);
+    if (available % 2 == 1) {
+        pending_ = pairs[2 * pairCount];
         hasPending_ = true;
-        ++consumed_;
     }
+    consumed_ += size;
+    pairsDone_ += pairCount;
 
     progress_.reportPairs(pairsBefore, pairsDone_);
-    return written;
+    return {start, static_cast<std::size_t>(pairs - start) + 2 * pairCount};
 }
 
 namespace {
@@ -52,9 +51,10 @@ std::vector<std::uint8_t> transformWhole(BodyDirection direction,
                                          const std::vector<std::uint8_t>& in, std::uint8_t key,
                                          const ProgressSink& progress) {
     BodyTransform transform(direction, in.size(), key, progress);
-    std::vector<std::uint8_t> out(in.size() + 1);
-    out.resize(transform.transform(in.data(), in.size(), out.data()));
-    return out;
+    std::vector<std::uint8_t> buffer(in.size() + 1);
+    std::copy(in.begin(), in.end(), buffer.begin() + 1);
+    const BodyTransform::Finished done = transform.transformInPlace(buffer.data() + 1, in.size());
+    return std::vector<std::uint8_t>(done.data, done.data + done.size);
 }
 
 }  // namespace

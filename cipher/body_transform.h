@@ -20,11 +20,16 @@ public:
     BodyTransform(BodyDirection direction, std::uint64_t bodyLength, std::uint8_t key,
                   const ProgressSink& progress);
 
-    // Takes the next `size` body bytes from `in` and writes the finished ones to
-    // `out`, which must have room for size + 1 bytes and not overlap `in`.
-    // Returns how many bytes were written. Throws std::length_error when fed
-    // more than the body length.
-    std::size_t transform(const std::uint8_t* in, std::size_t size, std::uint8_t* out);
+    struct Finished {
+        std::uint8_t* data;
+        std::size_t size;
+    };
+
+    // Transforms the next `size` body bytes at `data` in place. data[-1] must
+    // be writable: a pair begun in the previous piece is finished there, so the
+    // finished bytes start at data - 1 or at data. One byte may be held back
+    // for the next piece. Throws std::length_error when fed more than the body.
+    Finished transformInPlace(std::uint8_t* data, std::size_t size);
 
     std::uint64_t remaining() const { return bodyLength_ - consumed_; }
     bool finished() const { return consumed_ == bodyLength_; }

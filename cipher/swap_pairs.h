@@ -4,8 +4,7 @@
 
 namespace murkvale {
 
-// out[2i] = in[2i+1] + add, out[2i+1] = in[2i] + add for i < pairs (mod 256).
-void swapPairsAdding(const std::uint8_t* in, std::uint8_t* out, std::size_t pairs,
-                     std::uint8_t add);
+// Swaps the bytes of each of `pairs` pairs at `data` and adds `add` to each (mod 256).
+void swapPairsAdding(std::uint8_t* data, std::size_t pairs, std::uint8_t add);
 
 }  // namespace murkvale
