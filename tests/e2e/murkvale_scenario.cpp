@@ -21,6 +21,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// A first start in a fresh Wine prefix loads more than later ones.
+constexpr milliseconds kStartWait{30000};
+
 std::wstring scenarioFolderName() {
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
     std::wstring name = fromUtf8(std::string(test->test_suite_name()) + "." + test->name());
@@ -41,7 +44,7 @@ void MurkvaleScenario::SetUp() {
     step("start Murkvale.exe and wait for its main window");
     program_ = std::make_unique<ProgramProcess>(settings.program, folder_);
     main_ = waitForWindow(programId(), "the main window \"Murkvale\"",
-                          dialogWith(L"Murkvale", ui::kFilePath));
+                          dialogWith(L"Murkvale", ui::kFilePath), kStartWait);
 }
 
 void MurkvaleScenario::TearDown() {

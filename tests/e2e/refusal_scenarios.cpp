@@ -1,5 +1,6 @@
 #include <string>
 
+#include "tests/e2e/control_input.h"
 #include "tests/e2e/file_dialog.h"
 #include "tests/e2e/murkvale_scenario.h"
 #include "tests/e2e/murkvale_ui.h"
@@ -145,6 +146,56 @@ TEST_F(Refusal, FileThatCannotBeOpenedIsReportedAndTheWindowStays) {
     expectMainFields(pathOf(L"notes.txt"), std::to_wstring(kPlainText.size()));
     writeFile(L"other.txt", "other");
     loadFile(L"other.txt", L"5");
+}
+
+}  // namespace
+}  // namespace murkvale::e2e
+
+namespace murkvale::e2e {
+namespace {
+
+using Cancelling = MurkvaleScenario;
+
+TEST_F(Cancelling, AnyDialogStopsTheCommandAndWritesNothing) {
+    writeFile(L"notes.txt", kPlainText);
+    const auto size = std::to_wstring(kPlainText.size());
+
+    step("Load File..., then Cancel in the open dialog");
+    press(ui::kLoadFile);
+    cancelFileDialog(programId());
+    waitUntilIdle("the main window", [] { return true; });
+    expectMainFields(L"", L"0");
+
+    loadFile(L"notes.txt", size);
+
+    step("Encrypt..., then Escape in the password dialog");
+    press(ui::kEncrypt);
+    pressKey(GetDlgItem(waitForPasswordDialog(L"Please enter a password:"), ui::kPassword),
+             VK_ESCAPE);
+    waitUntilIdle("the main window", [] { return true; });
+
+    step("Encrypt..., then Cancel when retyping: the empty retype does not match");
+    press(ui::kEncrypt);
+    answerPassword(L"Please enter a password:", L"Lantern");
+    clickButton(waitForPasswordDialog(L"Please retype password:"), IDCANCEL);
+    answerMessageBox(expectMessage(L"Password mismatch!", L"Error"));
+    waitUntilIdle("the main window", [] { return true; });
+
+    step("Encrypt..., then Cancel in the save dialog");
+    press(ui::kEncrypt);
+    answerPassword(L"Please enter a password:", L"Lantern");
+    answerPassword(L"Please retype password:", L"Lantern");
+    cancelFileDialog(programId());
+    waitUntilIdle("the main window", [] { return true; });
+
+    step("Decrypt..., then Cancel in the open dialog");
+    press(ui::kDecrypt);
+    cancelFileDialog(programId());
+    waitUntilIdle("the main window", [] { return true; });
+
+    step("nothing was written and the loaded file is still the current one");
+    EXPECT_EQ(folderContents(), std::vector<std::wstring>{L"notes.txt"});
+    expectMainFields(pathOf(L"notes.txt"), size);
 }
 
 }  // namespace

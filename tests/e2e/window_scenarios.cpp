@@ -49,6 +49,7 @@ struct Closing {
 
 const Closing kClosings[] = {
     {"QuitButton", [](HWND main) { clickButton(main, ui::kQuit); }},
+    {"EnterKey", [](HWND main) { pressKey(main, VK_RETURN); }},  // Quit is the default button
     {"EscapeKey", [](HWND main) { pressKey(main, VK_ESCAPE); }},
     {"CloseBox", [](HWND main) { PostMessageW(main, WM_SYSCOMMAND, SC_CLOSE, 0); }},
     {"CloseMessage", [](HWND main) { PostMessageW(main, WM_CLOSE, 0, 0); }},
