@@ -38,10 +38,12 @@ int wmain(int argc, wchar_t** argv) {
     namespace fs = std::filesystem;
     fs::create_directories(settings.workFolder);
     fs::create_directories(settings.screenshots);
-    // Pictures of an earlier run's failures would mislead whoever reads this one's.
-    for (const auto& entry : fs::directory_iterator(settings.screenshots)) {
-        if (entry.path().filename().wstring().rfind(L"failure-", 0) == 0) fs::remove(entry.path());
-    }
     const WineDrawsFrames frames;
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // A filter that matches nothing would otherwise pass silently.
+    if (testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+        std::fprintf(stderr, "no scenario matches the filter\n");
+        return 1;
+    }
+    return result;
 }

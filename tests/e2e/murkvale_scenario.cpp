@@ -40,6 +40,8 @@ void MurkvaleScenario::SetUp() {
     folder_ = (fs::path(settings.workFolder) / scenarioFolderName()).wstring();
     fs::remove_all(folder_);
     fs::create_directories(folder_);
+    // A picture of an earlier run's failure would mislead whoever reads this run's.
+    fs::remove(fs::path(settings.screenshots) / (L"failure-" + scenarioFolderName() + L".bmp"));
 
     step("start Murkvale.exe and wait for its main window");
     program_ = std::make_unique<ProgramProcess>(settings.program, folder_);
@@ -49,16 +51,17 @@ void MurkvaleScenario::SetUp() {
 
 void MurkvaleScenario::TearDown() {
     if (HasFailure() && program_) {
-        std::printf("FAILED during step: %s\nWindows of Murkvale.exe on screen:\n%s",
-                    step_.c_str(), describeWindowsOf(programId()).c_str());
-        const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+        std::printf("FAILED during step: %s\n", step_.c_str());
+        if (!program_->running()) std::printf("Murkvale.exe is no longer running.\n");
         const std::string picture = toUtf8(driverSettings().screenshots) + "\\failure-" +
-                                    test->test_suite_name() + "." + test->name() + ".bmp";
+                                    toUtf8(scenarioFolderName()) + ".bmp";
         try {
+            std::printf("Windows of Murkvale.exe on screen:\n%s",
+                        describeWindowsOf(programId()).c_str());
             e2e::saveScreenshot(GetDesktopWindow(), picture);
             std::printf("Screen saved to %s\n", picture.c_str());
         } catch (const std::exception& error) {
-            std::printf("No screen picture: %s\n", error.what());
+            std::printf("Could not show the screen: %s\n", error.what());
         }
         std::fflush(stdout);
     }
