@@ -174,4 +174,15 @@ void MurkvaleScenario::saveScreenshot(HWND window, const std::string& name) cons
     e2e::saveScreenshot(window, toUtf8(driverSettings().screenshots) + "\\" + name + ".bmp");
 }
 
+void MurkvaleScenario::expectCentredOn(HWND window, const RECT& area,
+                                       const std::string& what) const {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    // Two pixels of slack for the rounding of odd differences.
+    EXPECT_NEAR(frame.left + frame.right, area.left + area.right, 2)
+        << what << " is not centred horizontally, at step: " << step_;
+    EXPECT_NEAR(frame.top + frame.bottom, area.top + area.bottom, 2)
+        << what << " is not centred vertically, at step: " << step_;
+}
+
 }  // namespace murkvale::e2e

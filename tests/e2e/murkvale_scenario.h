@@ -59,6 +59,9 @@ protected:
         });
     }
     void saveScreenshot(HWND window, const std::string& name) const;
+    // Dialogs open centred: the main window on the work area, the others over
+    // the main window.
+    void expectCentredOn(HWND window, const RECT& area, const std::string& what) const;
 
 private:
     bool idleAtMainWindow() const;

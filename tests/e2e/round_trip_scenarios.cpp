@@ -29,6 +29,9 @@ TEST_F(RoundTrip, SealsAndOpensAFileWithANonLatinName) {
 
     step("the main window opens empty and idle");
     expectMainFields(L"", L"0");
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    expectCentredOn(mainWindow(), workArea, "the main window");
     saveScreenshot(mainWindow(), "main-window");
 
     loadFile(original, L"1001");
@@ -38,6 +41,9 @@ TEST_F(RoundTrip, SealsAndOpensAFileWithANonLatinName) {
     press(ui::kEncrypt);
     const HWND prompt = waitForPasswordDialog(L"Please enter a password:");
     saveScreenshot(prompt, "password-dialog");
+    RECT mainFrame{};
+    GetWindowRect(mainWindow(), &mainFrame);
+    expectCentredOn(prompt, mainFrame, "the password dialog");
     // The field takes 16 characters; the rest of what is typed is dropped.
     answerPassword(L"Please enter a password:", kTypedPassword);
     answerPassword(L"Please retype password:", kTypedPassword, /*withEnter=*/true);

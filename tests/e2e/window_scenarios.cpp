@@ -31,6 +31,9 @@ TEST_F(AboutBox, OpensFromTheSystemMenuAndClosesWithOk) {
         EXPECT_FALSE(IsWindowEnabled(mainWindow())) << "the About box is modal";
         EXPECT_TRUE(hasChildWithText(about, L"Murkvale Version 1.0"))
             << describeWindowsOf(programId());
+        RECT mainFrame{};
+        GetWindowRect(mainWindow(), &mainFrame);
+        expectCentredOn(about, mainFrame, "the About box");
         if (command == ui::kAboutCommand) saveScreenshot(about, "about-box");
 
         step("OK closes the About box and the window is as it was");
