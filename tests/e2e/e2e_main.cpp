@@ -6,7 +6,7 @@
 
 #include "tests/e2e/driver_settings.h"
 #include "tests/e2e/text_convert.h"
-#include "tests/e2e/wine_frames.h"
+#include "tests/e2e/wine_settings.h"
 
 namespace murkvale::e2e {
 
@@ -38,7 +38,7 @@ int wmain(int argc, wchar_t** argv) {
     namespace fs = std::filesystem;
     fs::create_directories(settings.workFolder);
     fs::create_directories(settings.screenshots);
-    const WineDrawsFrames frames;
+    const WineTestSettings wine;
     const int result = RUN_ALL_TESTS();
     // A filter that matches nothing would otherwise pass silently.
     if (testing::UnitTest::GetInstance()->test_to_run_count() == 0) {

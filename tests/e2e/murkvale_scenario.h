@@ -54,6 +54,9 @@ protected:
     template <class Done>
     void waitUntilIdle(const std::string& what, Done done) const {
         pollUntil(what, [&]() -> std::optional<bool> {
+            if (!programRunning()) {
+                throw std::runtime_error("Murkvale.exe ended while waiting for " + what);
+            }
             if (idleAtMainWindow() && done()) return true;
             return std::nullopt;
         });

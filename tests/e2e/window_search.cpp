@@ -75,11 +75,23 @@ WindowTest dialogCaptioned(const std::wstring& caption) {
     };
 }
 
+bool processEnded(DWORD processId) {
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    if (!process) return true;
+    const bool ended = WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    CloseHandle(process);
+    return ended;
+}
+
 HWND waitForWindow(DWORD processId, const std::string& what, const WindowTest& test,
                    milliseconds limit) {
     return pollUntil(
         what,
         [&]() -> std::optional<HWND> {
+            // A crashed program shows nothing more; say so at once.
+            if (processEnded(processId)) {
+                throw std::runtime_error("Murkvale.exe ended while waiting for " + what);
+            }
             for (HWND window : visibleWindowsOf(processId)) {
                 if (test(window)) return window;
             }

@@ -25,7 +25,10 @@ WindowTest dialogWith(const std::wstring& caption, int childId);
 // A dialog with this caption whatever it holds.
 WindowTest dialogCaptioned(const std::wstring& caption);
 
-// Waits for a visible top-level window of the process that passes `test`.
+bool processEnded(DWORD processId);
+
+// Waits for a visible top-level window of the process that passes `test`;
+// fails at once if the process ends.
 HWND waitForWindow(DWORD processId, const std::string& what, const WindowTest& test,
                    milliseconds limit = kDefaultWait);
 
