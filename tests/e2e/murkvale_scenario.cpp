@@ -102,9 +102,7 @@ std::vector<std::wstring> MurkvaleScenario::folderContents() const {
     return names;
 }
 
-std::wstring MurkvaleScenario::field(int id) const {
-    return textOf(GetDlgItem(main_, id));
-}
+std::wstring MurkvaleScenario::field(int id) const { return textOf(GetDlgItem(main_, id)); }
 
 void MurkvaleScenario::expectMainFields(const std::wstring& path, const std::wstring& size) const {
     EXPECT_EQ(toUtf8(field(ui::kFilePath)), toUtf8(path)) << "File field, at step: " << step_;
@@ -116,17 +114,14 @@ void MurkvaleScenario::expectMainFields(const std::wstring& path, const std::wst
     EXPECT_EQ(position, 0u) << "progress bar, at step: " << step_;
 }
 
-void MurkvaleScenario::press(int buttonId) const {
-    clickButton(main_, buttonId);
-}
+void MurkvaleScenario::press(int buttonId) const { clickButton(main_, buttonId); }
 
 void MurkvaleScenario::loadFile(const std::wstring& name, const std::wstring& expectedSize) {
     step("Load File... " + toUtf8(name));
     press(ui::kLoadFile);
     chooseInFileDialog(programId(), pathOf(name));
-    waitUntilIdle("the main window to show " + toUtf8(name), [&] {
-        return field(ui::kFilePath) == pathOf(name);
-    });
+    waitUntilIdle("the main window to show " + toUtf8(name),
+                  [&] { return field(ui::kFilePath) == pathOf(name); });
     expectMainFields(pathOf(name), expectedSize);
 }
 

@@ -16,7 +16,7 @@ namespace murkvale::e2e {
 // lists the program's windows, saves a picture of the screen and kills the
 // program.
 class MurkvaleScenario : public testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 
@@ -66,7 +66,7 @@ protected:
     // the main window.
     void expectCentredOn(HWND window, const RECT& area, const std::string& what) const;
 
-private:
+  private:
     bool idleAtMainWindow() const;
 
     std::unique_ptr<ProgramProcess> program_;

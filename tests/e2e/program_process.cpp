@@ -11,8 +11,8 @@ ProgramProcess::ProgramProcess(const std::wstring& executable,
     std::wstring commandLine = L"\"" + executable + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
-    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, workingDirectory.c_str(), &startup, &info_)) {
+    if (!CreateProcessW(executable.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingDirectory.c_str(), &startup, &info_)) {
         throw std::runtime_error("cannot start " + toUtf8(executable) + " (error " +
                                  std::to_string(GetLastError()) + ")");
     }
@@ -29,8 +29,7 @@ bool ProgramProcess::running() const {
 }
 
 bool ProgramProcess::waitForExit(milliseconds limit) const {
-    return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count())) ==
-           WAIT_OBJECT_0;
+    return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
 }
 
 void ProgramProcess::kill() {

@@ -10,7 +10,7 @@ namespace murkvale::e2e {
 // One running copy of the program under test. Killed on destruction if it is
 // still running, so a failed scenario never leaves a window behind.
 class ProgramProcess {
-public:
+  public:
     ProgramProcess(const std::wstring& executable, const std::wstring& workingDirectory);
     ~ProgramProcess();
     ProgramProcess(const ProgramProcess&) = delete;
@@ -22,7 +22,7 @@ public:
     bool waitForExit(milliseconds limit = kDefaultWait) const;
     void kill();
 
-private:
+  private:
     PROCESS_INFORMATION info_{};
 };
 

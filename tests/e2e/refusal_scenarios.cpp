@@ -13,7 +13,7 @@ namespace {
 const std::string kPlainText = "plain text, never sealed\n";
 
 class Refusal : public MurkvaleScenario {
-protected:
+  protected:
     // Seals the loaded file through the window under `password`.
     void encryptLoadedAs(const std::wstring& password, const std::wstring& sealedName) {
         step("Encrypt... the loaded file as " + toUtf8(sealedName));

@@ -64,9 +64,8 @@ TEST_F(RoundTrip, SealsAndOpensAFileWithANonLatinName) {
     chooseInFileDialog(programId(), pathOf(restored));
 
     step("the restored file equals the original and becomes the current file");
-    waitUntilIdle("the restored file", [&] {
-        return field(ui::kFilePath) == pathOf(restored) && fileExists(restored);
-    });
+    waitUntilIdle("the restored file",
+                  [&] { return field(ui::kFilePath) == pathOf(restored) && fileExists(restored); });
     EXPECT_EQ(readFile(restored), sampleContent());
     expectMainFields(pathOf(restored), L"1001");
 }

@@ -26,8 +26,8 @@ TEST_F(AboutBox, OpensFromTheSystemMenuAndClosesWithOk) {
     for (const unsigned command : {ui::kAboutCommand, ui::kAboutCommand + 0xFu}) {
         step("system menu command " + std::to_string(command) + " opens the About box");
         PostMessageW(mainWindow(), WM_SYSCOMMAND, command, 0);
-        const HWND about = waitForWindow(programId(), "the About box",
-                                         dialogWith(L"About Murkvale", IDOK));
+        const HWND about =
+            waitForWindow(programId(), "the About box", dialogWith(L"About Murkvale", IDOK));
         EXPECT_FALSE(IsWindowEnabled(mainWindow())) << "the About box is modal";
         EXPECT_TRUE(hasChildWithText(about, L"Murkvale Version 1.0"))
             << describeWindowsOf(programId());
@@ -58,8 +58,7 @@ const Closing kClosings[] = {
     {"CloseMessage", [](HWND main) { PostMessageW(main, WM_CLOSE, 0, 0); }},
 };
 
-class EndingTheProgram : public MurkvaleScenario,
-                         public testing::WithParamInterface<Closing> {};
+class EndingTheProgram : public MurkvaleScenario, public testing::WithParamInterface<Closing> {};
 
 TEST_P(EndingTheProgram, EndsTheProcess) {
     step(std::string("close the main window by ") + GetParam().name);

@@ -118,9 +118,9 @@ std::string describeWindowsOf(DWORD processId) {
         RECT frame{};
         GetWindowRect(window, &frame);
         out << "  window " << hexOf(reinterpret_cast<uintptr_t>(window)) << " class \""
-            << toUtf8(classNameOf(window)) << "\" caption \"" << toUtf8(textOf(window))
-            << "\" at (" << frame.left << "," << frame.top << ")-(" << frame.right << ","
-            << frame.bottom << ")" << (IsWindowEnabled(window) ? "" : " disabled") << "\n";
+            << toUtf8(classNameOf(window)) << "\" caption \"" << toUtf8(textOf(window)) << "\" at ("
+            << frame.left << "," << frame.top << ")-(" << frame.right << "," << frame.bottom << ")"
+            << (IsWindowEnabled(window) ? "" : " disabled") << "\n";
         for (HWND child : childrenOf(window)) {
             if (!IsWindowVisible(child)) continue;
             out << "    id " << GetDlgCtrlID(child) << " \"" << toUtf8(classNameOf(child))

@@ -12,13 +12,13 @@ namespace murkvale::e2e {
 //   pictures of the dialogs would lack them: Wine is asked to draw them.
 // - A crash must fail the scenario at once, not wait behind Wine's crash dialog.
 class WineTestSettings {
-public:
+  public:
     WineTestSettings();
     ~WineTestSettings();
     WineTestSettings(const WineTestSettings&) = delete;
     WineTestSettings& operator=(const WineTestSettings&) = delete;
 
-private:
+  private:
     struct Saved {
         std::wstring key;
         std::wstring name;
