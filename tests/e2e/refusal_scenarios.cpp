@@ -95,6 +95,8 @@ TEST_F(Refusal, EncryptIntoTheLoadedFileItselfKeepsIt) {
     confirmReplacing(L"notes.txt");
     const MessageBoxSeen box = waitForMessageBox(programId(), "the refusal");
     EXPECT_EQ(toUtf8(box.caption), "Encryption error") << describe(box);
+    EXPECT_NE(box.text.find(L"notes.txt"), std::wstring::npos)
+        << "the refusal names the file, " << describe(box);
     answerMessageBox(box);
 
     step("the input is unchanged and nothing else was written");
@@ -117,6 +119,8 @@ TEST_F(Refusal, DecryptIntoTheSealedFileItselfKeepsIt) {
     confirmReplacing(L"notes.vae");
     const MessageBoxSeen box = waitForMessageBox(programId(), "the refusal");
     EXPECT_EQ(toUtf8(box.caption), "Decryption error") << describe(box);
+    EXPECT_NE(box.text.find(L"notes.vae"), std::wstring::npos)
+        << "the refusal names the file, " << describe(box);
     answerMessageBox(box);
 
     step("the sealed file is unchanged and the loaded file is still the current one");
