@@ -27,13 +27,13 @@ FileDialogRequest saveRequest(const char* filter, const char* defaultExtension) 
 
 // Clears a password copy however the command ends, exceptions included.
 class WipeOnExit {
-public:
+  public:
     explicit WipeOnExit(std::string& secret) : secret_(secret) {}
     ~WipeOnExit() { wipe(secret_); }
     WipeOnExit(const WipeOnExit&) = delete;
     WipeOnExit& operator=(const WipeOnExit&) = delete;
 
-private:
+  private:
     std::string& secret_;
 };
 

@@ -111,20 +111,21 @@ Files filesIn(const fs::path& folder) {
     Files files;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (entry.is_regular_file()) {
-            files[entry.path().lexically_relative(folder).generic_u8string()] = readAll(entry.path());
+            files[entry.path().lexically_relative(folder).generic_u8string()] =
+                readAll(entry.path());
         }
     }
     return files;
 }
 
 class FileCommandsTest : public ::testing::TestWithParam<Row> {
-protected:
+  protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         // Rows of different suites share names, and other builds may run these
         // tests at the same time: a random suffix keeps the folders apart.
-        std::string folderName = std::string("murkvale-commands-") + info->test_suite_name() +
-                                 "-" + info->name() + "-" + std::to_string(std::random_device{}());
+        std::string folderName = std::string("murkvale-commands-") + info->test_suite_name() + "-" +
+                                 info->name() + "-" + std::to_string(std::random_device{}());
         for (char& c : folderName) {
             if (c == '/') c = '-';
         }

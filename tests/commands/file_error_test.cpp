@@ -32,7 +32,8 @@ TEST(FileError, ReportsEachKindWithThePathAsPassed) {
 
 TEST(FileError, GivesNonAsciiPathsInUtf8) {
     // On Windows the path is held as UTF-16; the text must still be UTF-8.
-    const FileError error(FileErrorKind::NotFound, std::filesystem::u8path("r\xC3\xA9sum\xC3\xA9.txt"));
+    const FileError error(FileErrorKind::NotFound,
+                          std::filesystem::u8path("r\xC3\xA9sum\xC3\xA9.txt"));
     EXPECT_EQ(error.message(), "r\xC3\xA9sum\xC3\xA9.txt was not found.");
 }
 

@@ -62,7 +62,8 @@ std::uint64_t ScriptedHost::fileLength(const std::filesystem::path& path) {
     std::error_code error;
     const auto status = std::filesystem::status(path, error);
     if (!std::filesystem::exists(status)) throw FileError(FileErrorKind::NotFound, path);
-    if (!std::filesystem::is_regular_file(status)) throw FileError(FileErrorKind::AccessDenied, path);
+    if (!std::filesystem::is_regular_file(status))
+        throw FileError(FileErrorKind::AccessDenied, path);
     const std::uint64_t length = std::filesystem::file_size(path);
     if (afterFileLength) afterFileLength(path);
     return length;

@@ -20,12 +20,14 @@ struct Answer {
 };
 
 inline Answer pick(std::string name) { return {Answer::To::FileDialog, std::move(name)}; }
-inline Answer type(std::string password) { return {Answer::To::PasswordPrompt, std::move(password)}; }
+inline Answer type(std::string password) {
+    return {Answer::To::PasswordPrompt, std::move(password)};
+}
 inline const Answer kCancelFile{Answer::To::FileDialog, std::nullopt};
 inline const Answer kCancelPrompt{Answer::To::PasswordPrompt, std::nullopt};
 
 class ScriptedHost : public WindowServices {
-public:
+  public:
     ScriptedHost(std::filesystem::path folder, const FileState& state, std::deque<Answer> script)
         : folder_(std::move(folder)), state_(state), script_(std::move(script)) {}
 
@@ -48,7 +50,7 @@ public:
     std::string shown(const std::string& text) const;
     std::string shown(const std::filesystem::path& path) const { return shown(path.u8string()); }
 
-private:
+  private:
     std::optional<std::string> next(Answer::To to, const std::string& call);
 
     std::filesystem::path folder_;
