@@ -16,12 +16,8 @@ ProgressBar::~ProgressBar() {
     if (drawn_) writeStderr("\r" + std::string(label_.size() + kWidth + 20, ' ') + "\r");
 }
 
-ProgressSink ProgressBar::sink() {
-    if (!enabled_) return {};
-    return [this](int position) { draw(position); };
-}
-
-void ProgressBar::draw(int position) {
+void ProgressBar::show(int position) {
+    if (!enabled_) return;
     position = std::clamp(position, 0, 100);
     int filled = position * kWidth / 100;
     std::string line = "\rmurkvale: " + label_ + " [" + std::string(filled, '#') +

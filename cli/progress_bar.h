@@ -1,8 +1,6 @@
 #pragma once
 #include <string>
 
-#include "cipher/progress.h"
-
 namespace murkvale {
 
 // A one-line bar on standard error, redrawn in place, erased when done. It
@@ -14,12 +12,10 @@ class ProgressBar {
     ProgressBar(const ProgressBar&) = delete;
     ProgressBar& operator=(const ProgressBar&) = delete;
 
-    // A sink for the engine; empty when disabled, so the engine skips reporting.
-    ProgressSink sink();
+    // Draws the bar at `position` (0..100); nothing when disabled.
+    void show(int position);
 
   private:
-    void draw(int position);
-
     std::string label_;
     bool enabled_;
     bool drawn_ = false;

@@ -4,6 +4,7 @@
 #include "cli/actions.h"
 #include "cli/cli_error.h"
 #include "cli/console.h"
+#include "cli/interrupt_guard.h"
 #include "cli/native_text.h"
 #include "cli/output_target.h"
 #include "cli/password_source.h"
@@ -32,8 +33,12 @@ ExitStatus runOpen(const Arguments& args) {
                        "Password mismatch! The password does not open " + quoted(input) + ".");
     }
 
+    InterruptGuard interrupts;
     ProgressBar bar("opening", !args.quiet && stderrIsTerminal());
-    sealed.writePlain(output, digest, bar.sink());
+    sealed.writePlain(output, digest, [&](int position) {
+        interrupts.throwIfRaised();
+        bar.show(position);
+    });
     return ExitStatus::Success;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/actions.h"
 #include "cli/cli_error.h"
 #include "cli/console.h"
+#include "cli/interrupt_guard.h"
 #include "cli/native_text.h"
 #include "cli/output_target.h"
 #include "cli/password_source.h"
@@ -41,8 +42,12 @@ ExitStatus runSeal(const Arguments& args) {
     const PasswordDigest digest = derivePasswordDigest(password);
     wipe(password);
 
+    InterruptGuard interrupts;
     ProgressBar bar("sealing", !args.quiet && stderrIsTerminal());
-    sealFile(input, size, output, digest, bar.sink());
+    sealFile(input, size, output, digest, [&](int position) {
+        interrupts.throwIfRaised();
+        bar.show(position);
+    });
     return ExitStatus::Success;
 }
 

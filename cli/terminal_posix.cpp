@@ -37,7 +37,9 @@ class EchoOff {
         action.sa_handler = restoreAndRaise;
         sigemptyset(&action.sa_mask);
         for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
-            sigaction(kEndingSignals[i], &action, &previous_[i]);
+            sigaction(kEndingSignals[i], nullptr, &previous_[i]);
+            // A signal ignored by whoever started us stays ignored.
+            if (previous_[i].sa_handler != SIG_IGN) sigaction(kEndingSignals[i], &action, nullptr);
         }
         termios quiet = saved_;
         quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO | ECHOE | ECHOK);

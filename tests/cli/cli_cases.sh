@@ -47,13 +47,14 @@ fail() {
 #   SETUP            shell run in the case folder first; it may set
 #                    typed=TEXT    feed TEXT to a pseudo-terminal as the user's typing
 #                    fsize=KIB     run under `ulimit -f KIB`
+#                    interrupt=1   send SIGTERM once the output file is being written
 #                    and create the files "stdin" and "fd3", which become those inputs
 t() {
     case_name=$1 want_status=$2 want_text=$3 afterwards=$4 setup=$5
     shift 6
     count=$((count + 1))
     local failures_before=$failures
-    local dir="$root/$count" snap="$root/$count.before" typed='' fsize=''
+    local dir="$root/$count" snap="$root/$count.before" typed='' fsize='' interrupt=''
     mkdir "$dir"
     cd "$dir" || exit 1
     make_fixtures
@@ -70,6 +71,19 @@ t() {
             >"$root/err" 2>&1
         status=${PIPESTATUS[1]}
         : >"$root/out"
+    elif [ -n "$interrupt" ]; then
+        # One SIGTERM as soon as the output is being written, seen as a new file.
+        local files polls=0
+        files=$(ls -A | wc -l)
+        setsid "$bin" "$@" <"$stdin" 3<"$fd3" >"$root/out" 2>"$root/err" &
+        local pid=$!
+        until [ "$(ls -A | wc -l)" -gt "$files" ] || [ $polls -ge 2000 ]; do
+            sleep 0.005
+            polls=$((polls + 1))
+        done
+        kill -TERM "$pid"
+        wait "$pid"
+        status=$?
     elif [ -n "$fsize" ]; then
         (ulimit -f "$fsize" && exec setsid -w "$bin" "$@") <"$stdin" 3<"$fd3" \
             >"$root/out" 2>"$root/err"
@@ -196,6 +210,10 @@ t 'file named after --'         0 ''                  '-f.vae=sealed'  'cp plain
 # leaves no temporary file (any extra file fails the case).
 t 'seal over a size limit'      1 'File too large'    ''     'fsize=4; head -c 9000 /dev/urandom >big'  -- seal big --password-file pw
 t 'open over a size limit'      1 'File too large'    ''     'fsize=4; printf "\x01\x00" >big.vae; head -c 9000 /dev/urandom >>big.vae'  -- open big.vae --password-file pw-empty
+
+# Interrupted while writing: the temporary file goes, nothing else changes.
+t 'seal interrupted'            1 'Interrupted; nothing was written.'  ''  'interrupt=1; truncate -s 512M big'  -- seal big --password-file pw
+t 'open interrupted'            1 'Interrupted; nothing was written.'  ''  'interrupt=1; printf "\x01\x00" >big.vae; truncate -s 512M big.vae'  -- open big.vae --password-file pw-empty
 
 # Typed on a terminal, twice to seal; the progress bar shows there unless -q.
 t 'typed seal, progress shown'  0 'Please enter a password:|Please retype password:|murkvale: sealing ['  'plain.vae=sealed'  "typed='ab\nab\n'"  -- seal plain
