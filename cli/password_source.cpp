@@ -1,6 +1,10 @@
 #include "cli/password_source.h"
 
 #include <unistd.h>
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 #include <cerrno>
 #include <cstring>
@@ -40,6 +44,10 @@ std::string fromFile(const std::string& argument) {
 
 std::string fromDescriptor(int fd) {
     std::string name = "descriptor " + std::to_string(fd);
+#ifdef _WIN32
+    // Raw bytes: text mode would end the line at a 0x1A byte.
+    _setmode(fd, _O_BINARY);
+#endif
     int error = 0;
     // One byte at a time so that nothing after the first line is taken from a shared pipe.
     std::optional<std::string> line = readLine([&]() -> int {
