@@ -30,7 +30,7 @@ not part of it.
 Exit status:
   0  success
   1  failure: cannot open, read or write; input changed; output exists;
-     output is FILE; password too long or retyped differently
+     output is FILE; password too long or retyped differently; interrupted
   2  wrong usage, or no terminal to ask the password on
   3  FILE is not a Vael file
   4  the password does not match the file
