@@ -1,5 +1,7 @@
 #include "cipher/progress_tracker.h"
 
+#include <utility>
+
 namespace murkvale {
 
 namespace {
@@ -9,8 +11,8 @@ __extension__ typedef unsigned __int128 Wide;
 
 }  // namespace
 
-ProgressTracker::ProgressTracker(std::uint64_t bodyLength, const ProgressSink& sink)
-    : bodyLength_(bodyLength), sink_(sink) {}
+ProgressTracker::ProgressTracker(std::uint64_t bodyLength, ProgressSink sink)
+    : bodyLength_(bodyLength), sink_(std::move(sink)) {}
 
 void ProgressTracker::reportPairs(std::uint64_t firstPair, std::uint64_t endPair) {
     if (!sink_ || bodyLength_ == 0) return;

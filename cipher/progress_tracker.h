@@ -10,7 +10,7 @@ namespace murkvale {
 // changes reach the sink, so a file of any size makes at most 101 calls.
 class ProgressTracker {
 public:
-    ProgressTracker(std::uint64_t bodyLength, const ProgressSink& sink);
+    ProgressTracker(std::uint64_t bodyLength, ProgressSink sink);
 
     // Reports the positions of pairs firstPair .. endPair - 1, in order,
     // without visiting each pair.
@@ -18,7 +18,7 @@ public:
 
 private:
     std::uint64_t bodyLength_;
-    const ProgressSink& sink_;
+    ProgressSink sink_;  // a copy: callers often pass a temporary
     int last_ = -1;
 };
 

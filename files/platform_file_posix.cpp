@@ -58,15 +58,22 @@ std::optional<ExistingFile> examine(const std::filesystem::path& path) {
 }
 
 InputFile::InputFile(const std::filesystem::path& path) : path_(path) {
+    // Non-blocking, so a named pipe cannot stall the open; it is refused below.
     do {
-        handle_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        handle_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     } while (handle_ < 0 && errno == EINTR);
     if (handle_ < 0) throwCannotOpen(path_, reason(errno));
     struct stat st {};
-    if (::fstat(handle_, &st) == 0 && S_ISDIR(st.st_mode)) {
+    if (::fstat(handle_, &st) != 0) {
+        const int error = errno;
         ::close(handle_);
-        throwCannotOpen(path_, reason(EISDIR));
+        throwCannotOpen(path_, reason(error));
     }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(handle_);
+        throwCannotOpen(path_, S_ISDIR(st.st_mode) ? reason(EISDIR) : "it is not a regular file");
+    }
+    ::fcntl(handle_, F_SETFL, ::fcntl(handle_, F_GETFL) & ~O_NONBLOCK);
 }
 
 InputFile::~InputFile() { ::close(handle_); }

@@ -61,6 +61,10 @@ InputFile::InputFile(const std::filesystem::path& path) : path_(path) {
     handle_ = CreateFileW(path.native().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                           nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle_ == INVALID_HANDLE_VALUE) throwCannotOpen(path_, reason(GetLastError()));
+    if (GetFileType(handle_) != FILE_TYPE_DISK) {
+        CloseHandle(handle_);
+        throwCannotOpen(path_, "it is not a regular file");
+    }
 }
 
 InputFile::~InputFile() { CloseHandle(handle_); }

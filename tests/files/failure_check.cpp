@@ -26,8 +26,10 @@ std::map<std::string, std::string> snapshot(const ScratchFolder& folder,
             entries[name] = "link to " + std::filesystem::read_symlink(entry.path()).u8string();
         } else if (entry.is_directory()) {
             entries[name] = "folder";
-        } else {
+        } else if (entry.is_regular_file()) {
             entries[name] = "file: " + describe(readBytes(entry.path()));
+        } else {
+            entries[name] = "special file";  // reading a pipe would wait for a writer
         }
     }
     return entries;

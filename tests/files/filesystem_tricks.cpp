@@ -5,6 +5,7 @@
 #ifndef _WIN32
 #include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -20,6 +21,12 @@ void symlinkOrSkip(const std::filesystem::path& target, const std::filesystem::p
 }
 
 #ifdef _WIN32
+
+void namedPipeOrSkip(const std::filesystem::path&) {
+    GTEST_SKIP() << "Windows named pipes do not live in folders";
+}
+
+std::filesystem::path nullDevice() { return "NUL"; }
 
 void readOnlyFolderOrSkip(const std::filesystem::path&, Undo&) {
     GTEST_SKIP() << "folder write access on Windows is a matter of ACLs, which Wine does not enforce";
@@ -42,6 +49,14 @@ Undo unmountWhenDone(const std::filesystem::path& folder) {
 }
 
 }  // namespace
+
+void namedPipeOrSkip(const std::filesystem::path& path) {
+    if (::mkfifo(path.c_str(), 0600) != 0) {
+        GTEST_SKIP() << "cannot make a named pipe: " << std::strerror(errno);
+    }
+}
+
+std::filesystem::path nullDevice() { return "/dev/null"; }
 
 void readOnlyFolderOrSkip(const std::filesystem::path& folder, Undo& undo) {
     std::filesystem::create_directory(folder);

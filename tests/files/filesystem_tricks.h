@@ -12,6 +12,11 @@ using Undo = std::shared_ptr<void>;
 
 void symlinkOrSkip(const std::filesystem::path& target, const std::filesystem::path& link);
 
+void namedPipeOrSkip(const std::filesystem::path& path);
+
+// The system's null device, which is not a regular file.
+std::filesystem::path nullDevice();
+
 // Creates `folder` so that nothing can be created in it, even by root.
 void readOnlyFolderOrSkip(const std::filesystem::path& folder, Undo& undo);
 

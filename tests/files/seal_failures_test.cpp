@@ -49,6 +49,23 @@ const SealFailure kSealFailures[] = {
              sealFile(f / "missing.txt", 0, f / "out.vae", kDigest);
          },
          FailureKind::CannotOpen, "missing.txt"},
+        {"input is a folder",
+         [](const ScratchFolder& f, testing::Undo&) { fs::create_directory(f / "dir.txt"); },
+         [](const ScratchFolder& f, std::uint64_t) {
+             sealFile(f / "dir.txt", 0, f / "out.vae", kDigest);
+         },
+         FailureKind::CannotOpen, "dir.txt"},
+        {"input is a named pipe",
+         [](const ScratchFolder& f, testing::Undo&) { testing::namedPipeOrSkip(f / "pipe"); },
+         [](const ScratchFolder& f, std::uint64_t) {
+             sealFile(f / "pipe", 0, f / "out.vae", kDigest);
+         },
+         FailureKind::CannotOpen, "pipe"},
+        {"output is a device", nothing,
+         [](const ScratchFolder& f, std::uint64_t size) {
+             sealFile(f / "in.txt", size, testing::nullDevice(), kDigest);
+         },
+         FailureKind::CannotWrite, testing::nullDevice().u8string()},
         {"input shorter than measured", nothing,
          [](const ScratchFolder& f, std::uint64_t size) {
              sealFile(f / "in.txt", size + 2, f / "out.vae", kDigest);
