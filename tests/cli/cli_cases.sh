@@ -106,15 +106,15 @@ t() {
     done
     [[ $want_text == out:* || ! -s "$root/out" ]] || fail "unexpected stdout: $(cat "$root/out")"
 
-    local expected_names name spec
+    local expected_names name entry
     expected_names=$(ls -A "$snap")
-    for spec in $afterwards; do
-        name=${spec%%=*}
+    for entry in $afterwards; do
+        name=${entry%%=*}
         expected_names+=$'\n'$name
-        if [ "${spec#*=}" = empty ]; then
+        if [ "${entry#*=}" = empty ]; then
             [ -f "$dir/$name" ] && [ ! -s "$dir/$name" ] || fail "$name is not an empty file"
-        elif ! cmp -s "$dir/$name" "$snap/${spec#*=}"; then
-            fail "$name does not hold the bytes of ${spec#*=}"
+        elif ! cmp -s "$dir/$name" "$snap/${entry#*=}"; then
+            fail "$name does not hold the bytes of ${entry#*=}"
         fi
     done
     for name in $(ls -A "$snap"); do
