@@ -45,6 +45,30 @@ void finishRun(FileState& state, WindowServices& window) {
     window.refresh();
 }
 
+// Shows `status`, runs the file work with the bar at 0..100, goes back to idle
+// and only then reports an engine failure under `caption`.
+template <typename Work>
+void runTransform(FileState& state, WindowServices& window, const char* status,
+                  const char* caption, const std::filesystem::path& output, const char* verb,
+                  Work&& work) {
+    state.m_status = status;
+    window.refresh();
+    window.repaint();
+
+    std::optional<std::string> failure;
+    try {
+        window.setProgressRange(0, 100);
+        work([&window](int position) { window.setProgressPosition(position); });
+    } catch (const EngineError& error) {
+        failure = engineFailureText(error, output, verb);
+    } catch (...) {
+        finishRun(state, window);
+        throw;
+    }
+    finishRun(state, window);
+    if (failure) window.messageBox(*failure, caption);
+}
+
 }  // namespace
 
 void FileCommands::OnLoadFile() {
@@ -83,24 +107,11 @@ void FileCommands::OnEncrypt() {
     const auto output = window_.chooseFile(saveRequest(kVaelFilter, "vae"));
     if (!output) return;
 
-    state_.m_status = kStatusEncrypting;
-    window_.refresh();
-    window_.repaint();
-
     const PasswordDigest digest = derivePasswordDigest(first);
-    std::optional<std::string> failure;
-    try {
-        window_.setProgressRange(0, 100);
-        sealFile(state_.m_filePath, state_.m_fileSize, *output, digest,
-                 [this](int position) { window_.setProgressPosition(position); });
-    } catch (const EngineError& error) {
-        failure = engineFailureText(error, *output, "encrypted");
-    } catch (...) {
-        finishRun(state_, window_);
-        throw;
-    }
-    finishRun(state_, window_);
-    if (failure) window_.messageBox(*failure, kEncryptionError);
+    runTransform(state_, window_, kStatusEncrypting, kEncryptionError, *output, "encrypted",
+                 [&](const ProgressSink& progress) {
+                     sealFile(state_.m_filePath, state_.m_fileSize, *output, digest, progress);
+                 });
 }
 
 void FileCommands::OnDecrypt() {
@@ -146,26 +157,13 @@ void FileCommands::OnDecrypt() {
         return;
     }
 
-    state_.m_status = kStatusDecrypting;
-    window_.refresh();
-    window_.repaint();
-
-    std::optional<std::string> failure;
-    try {
-        window_.setProgressRange(0, 100);
-        sealed->writePlain(*output, digest,
-                           [this](int position) { window_.setProgressPosition(position); });
-        // Only a completely written output becomes the current file.
-        state_.m_filePath = *output;
-        state_.m_fileSize = sealed->plainLength();
-    } catch (const EngineError& error) {
-        failure = engineFailureText(error, *output, "decrypted");
-    } catch (...) {
-        finishRun(state_, window_);
-        throw;
-    }
-    finishRun(state_, window_);
-    if (failure) window_.messageBox(*failure, kDecryptionError);
+    runTransform(state_, window_, kStatusDecrypting, kDecryptionError, *output, "decrypted",
+                 [&](const ProgressSink& progress) {
+                     sealed->writePlain(*output, digest, progress);
+                     // Only a completely written output becomes the current file.
+                     state_.m_filePath = *output;
+                     state_.m_fileSize = sealed->plainLength();
+                 });
 }
 
 }  // namespace murkvale
