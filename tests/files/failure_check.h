@@ -1,10 +1,13 @@
 #pragma once
 // Runs an engine call that must fail and checks that it left the folder as it
 // found it: no output, no temporary file, every other file untouched.
+#include <cctype>
 #include <functional>
 #include <map>
 #include <set>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "files/engine_error.h"
 #include "tests/files/scratch_folder.h"
@@ -21,5 +24,15 @@ void expectFailureLeavesFolderAsItWas(const ScratchFolder& folder, FailureKind k
                                       const std::string& mention,
                                       const std::function<void()>& call,
                                       const std::set<std::string>& mayChange = {});
+
+// A row's name as a test name: GoogleTest allows only letters, digits and '_'.
+template <typename Row>
+std::string rowName(const ::testing::TestParamInfo<Row>& info) {
+    std::string name;
+    for (char ch : std::string(info.param.name)) {
+        name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
+    }
+    return name;
+}
 
 }  // namespace murkvale::testing

@@ -132,15 +132,8 @@ TEST_P(OpenFileFailure, LeavesNothingBehind) {
         folder, c.kind, c.mention, [&] { c.run(folder, sealed); }, c.mayChange);
 }
 
-std::string rowName(const ::testing::TestParamInfo<OpenFailure>& info) {
-    std::string name;
-    for (char ch : std::string(info.param.name)) {
-        name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    }
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, OpenFileFailure, ::testing::ValuesIn(kOpenFailures), rowName);
+INSTANTIATE_TEST_SUITE_P(Rows, OpenFileFailure, ::testing::ValuesIn(kOpenFailures),
+                         testing::rowName<OpenFailure>);
 
 TEST(SealedFile, RefusesFilesWithoutMarkerOrCheckByte) {
     struct Case {

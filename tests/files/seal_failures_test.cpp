@@ -184,13 +184,8 @@ TEST_P(SealFileFailure, LeavesNothingBehind) {
     }
 }
 
-std::string rowName(const ::testing::TestParamInfo<SealFailure>& info) {
-    std::string name;
-    for (char ch : std::string(info.param.name)) name += std::isalnum(static_cast<unsigned char>(ch)) ? ch : '_';
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, SealFileFailure, ::testing::ValuesIn(kSealFailures), rowName);
+INSTANTIATE_TEST_SUITE_P(Rows, SealFileFailure, ::testing::ValuesIn(kSealFailures),
+                         testing::rowName<SealFailure>);
 
 }  // namespace
 }  // namespace murkvale
