@@ -1,9 +1,9 @@
 #include <string>
 
-#include "cipher/vael_format.h"
 #include "cli/actions.h"
 #include "cli/console.h"
 #include "cli/native_text.h"
+#include "cli/run_feedback.h"
 #include "files/sealed_file.h"
 
 namespace murkvale {
@@ -12,7 +12,7 @@ namespace murkvale {
 ExitStatus runInfo(const Arguments& args) {
     SealedFile sealed(pathFromArgument(args.file));
     const std::string name = pathForMessage(sealed.path());
-    if (!sealed.hasMarker() || sealed.sealedLength() < kVaelHeaderSize) {
+    if (!hasVaelHeader(sealed)) {
         writeStdout(name + ": not a Vael file\n");
         return ExitStatus::NotSealed;
     }

@@ -1,14 +1,11 @@
 #include "cipher/password_digest.h"
-#include "cipher/vael_format.h"
 #include "cipher/wipe.h"
 #include "cli/actions.h"
 #include "cli/cli_error.h"
-#include "cli/console.h"
-#include "cli/interrupt_guard.h"
 #include "cli/native_text.h"
 #include "cli/output_target.h"
 #include "cli/password_source.h"
-#include "cli/progress_bar.h"
+#include "cli/run_feedback.h"
 #include "files/sealed_file.h"
 
 namespace murkvale {
@@ -19,8 +16,7 @@ ExitStatus runOpen(const Arguments& args) {
     const fs::path output = openOutput(args);
 
     SealedFile sealed(input);
-    // A lone marker byte has no check byte: no password can open it.
-    if (!sealed.hasMarker() || sealed.sealedLength() < kVaelHeaderSize) {
+    if (!hasVaelHeader(sealed)) {
         throw CliError(ExitStatus::NotSealed, quoted(input) + " is not a Vael file.");
     }
     checkOutputAllowed(input, output, args.force);
@@ -33,12 +29,8 @@ ExitStatus runOpen(const Arguments& args) {
                        "Password mismatch! The password does not open " + quoted(input) + ".");
     }
 
-    InterruptGuard interrupts;
-    ProgressBar bar("opening", !args.quiet && stderrIsTerminal());
-    sealed.writePlain(output, digest, [&](int position) {
-        interrupts.throwIfRaised();
-        bar.show(position);
-    });
+    RunFeedback feedback("opening", args.quiet);
+    sealed.writePlain(output, digest, feedback.sink());
     return ExitStatus::Success;
 }
 

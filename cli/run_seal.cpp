@@ -4,12 +4,10 @@
 #include "cipher/wipe.h"
 #include "cli/actions.h"
 #include "cli/cli_error.h"
-#include "cli/console.h"
-#include "cli/interrupt_guard.h"
 #include "cli/native_text.h"
 #include "cli/output_target.h"
 #include "cli/password_source.h"
-#include "cli/progress_bar.h"
+#include "cli/run_feedback.h"
 #include "files/sealed_file.h"
 
 namespace murkvale {
@@ -42,12 +40,8 @@ ExitStatus runSeal(const Arguments& args) {
     const PasswordDigest digest = derivePasswordDigest(password);
     wipe(password);
 
-    InterruptGuard interrupts;
-    ProgressBar bar("sealing", !args.quiet && stderrIsTerminal());
-    sealFile(input, size, output, digest, [&](int position) {
-        interrupts.throwIfRaised();
-        bar.show(position);
-    });
+    RunFeedback feedback("sealing", args.quiet);
+    sealFile(input, size, output, digest, feedback.sink());
     return ExitStatus::Success;
 }
 
