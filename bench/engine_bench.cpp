@@ -33,7 +33,7 @@ void makeInput(const fs::path& path, std::uint64_t size) {
         const std::uint64_t value = random();
         std::copy_n(reinterpret_cast<const std::uint8_t*>(&value), 8, block.data() + i);
     }
-    TempOutputFile out(path);
+    TempOutputFile out(path, Replace::Allowed);
     for (std::uint64_t done = 0; done < size;) {
         const auto n = static_cast<std::size_t>(std::min<std::uint64_t>(block.size(), size - done));
         block[0] = static_cast<std::uint8_t>(done >> 20);  // no two blocks alike
@@ -45,8 +45,8 @@ void makeInput(const fs::path& path, std::uint64_t size) {
 
 // What the engine does minus the transform.
 void plainCopy(const fs::path& from, const fs::path& to) {
-    InputFile in(from);
-    TempOutputFile out(to);
+    InputFile in(from, Sharing::WithOthers);
+    TempOutputFile out(to, Replace::Allowed);
     const std::unique_ptr<std::uint8_t[]> block(new std::uint8_t[kEngineBlockSize]);
     for (;;) {
         const std::size_t got = in.read(block.get(), kEngineBlockSize);
@@ -57,8 +57,8 @@ void plainCopy(const fs::path& from, const fs::path& to) {
 }
 
 bool sameContent(const fs::path& a, const fs::path& b) {
-    InputFile left(a);
-    InputFile right(b);
+    InputFile left(a, Sharing::WithOthers);
+    InputFile right(b, Sharing::WithOthers);
     std::vector<std::uint8_t> x(kEngineBlockSize);
     std::vector<std::uint8_t> y(kEngineBlockSize);
     for (;;) {
@@ -107,7 +107,8 @@ int main(int argc, char** argv) {
                     static_cast<unsigned long long>(mib), kEngineBlockSize >> 10, rounds);
         std::printf("%5s %10s %10s %10s %12s %12s\n", "round", "copy s", "seal s", "open s",
                     "seal/copy", "open/copy");
-        sealFile(input, size, sealed, digest);  // so opening can go first in a round
+        sealFile(input, size, sealed, Replace::Allowed,
+                 digest);  // so opening can go first in a round
         std::vector<double> copyTimes, sealTimes, openTimes;
         // Each contender writes a file that does not exist yet and starts with
         // nothing left to write back; the order rotates so none always follows
@@ -124,12 +125,14 @@ int main(int argc, char** argv) {
                         copyTimes.push_back(timed(copied, [&] { plainCopy(input, copied); }));
                         break;
                     case 1:
-                        sealTimes.push_back(
-                            timed(sealed, [&] { sealFile(input, size, sealed, digest); }));
+                        sealTimes.push_back(timed(sealed, [&] {
+                            sealFile(input, size, sealed, Replace::Allowed, digest);
+                        }));
                         break;
                     default:
-                        openTimes.push_back(timed(
-                            opened, [&] { SealedFile(sealed).writePlain(opened, digest); }));
+                        openTimes.push_back(timed(opened, [&] {
+                            SealedFile(sealed).writePlain(opened, Replace::Allowed, digest);
+                        }));
                 }
             }
             std::printf("%5d %10.3f %10.3f %10.3f %12.3f %12.3f\n", round, copyTimes.back(),
@@ -148,7 +151,8 @@ int main(int argc, char** argv) {
                     bestSeal / bestCopy, bestOpen / bestCopy);
         struct rusage usage {};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("peak RSS %.1f MiB; round trip %s\n", static_cast<double>(usage.ru_maxrss) / 1024,
+        std::printf("peak RSS %.1f MiB; round trip %s\n",
+                    static_cast<double>(usage.ru_maxrss) / 1024,
                     roundTrip ? "identical" : "DIFFERS");
         for (const auto& path : {input, copied, sealed, opened}) fs::remove(path);
         return roundTrip ? 0 : 1;

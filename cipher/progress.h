@@ -3,7 +3,10 @@
 
 namespace murkvale {
 
-// Receives progress positions 0..100, each only when it differs from the last.
+// Receives progress positions, each only when it differs from the last. The
+// engine reports 0..99: the position after a pair counts the pairs done before
+// it, so 100 is never reached (see ProgressTracker); callers that want to show
+// a finished run draw 100 themselves.
 using ProgressSink = std::function<void(int position)>;
 
 }  // namespace murkvale

@@ -1,10 +1,10 @@
 #pragma once
 #include "cli/arguments.h"
-#include "cli/exit_status.h"
+#include "cli/cli_error.h"
 
 namespace murkvale {
 
-// Each checks everything it can before asking for a password, and throws
+// Each makes the engine's checks before asking for a password, and throws
 // CliError or EngineError on failure.
 ExitStatus runSeal(const Arguments& args);
 ExitStatus runOpen(const Arguments& args);

@@ -1,4 +1,5 @@
 #pragma once
+// The command line: its words, parsed, and the texts of --help and --version.
 #include <optional>
 #include <string>
 #include <vector>
@@ -7,7 +8,7 @@ namespace murkvale {
 
 enum class Action { Seal, Open, Info, Help, Version };
 
-// The command line, parsed. Paths stay as given (UTF-8 on Windows, raw bytes elsewhere).
+// Paths stay as given (UTF-8 on Windows, raw bytes elsewhere).
 struct Arguments {
     Action action = Action::Help;
     std::string file;
@@ -21,5 +22,8 @@ struct Arguments {
 
 // `args` excludes the program name. Throws CliError (Usage) on any mistake.
 Arguments parseArguments(const std::vector<std::string>& args);
+
+std::string helpText();
+std::string versionText();
 
 }  // namespace murkvale

@@ -3,11 +3,8 @@
 #include "cli/actions.h"
 #include "cli/arguments.h"
 #include "cli/cli_error.h"
-#include "cli/console.h"
-#include "cli/messages.h"
-#include "cli/native_text.h"
-#include "cli/process_setup.h"
-#include "cli/usage_text.h"
+#include "cli/process.h"
+#include "cli/terminal.h"
 #include "files/engine_error.h"
 
 namespace murkvale {
@@ -31,6 +28,25 @@ ExitStatus run(const Arguments& args) {
     return ExitStatus::Success;
 }
 
+ExitStatus statusFor(FailureKind kind) {
+    switch (kind) {
+        case FailureKind::NotSealed:
+            return ExitStatus::NotSealed;
+        case FailureKind::WrongPassword:
+            return ExitStatus::WrongPassword;
+        default:
+            return ExitStatus::Failure;
+    }
+}
+
+// The engine's own sentence, except where the command line has a remedy to name.
+std::string messageFor(const EngineError& error) {
+    if (error.kind() == FailureKind::OutputExists) {
+        return quoted(error.path()) + " already exists; give -f to replace it.";
+    }
+    return error.what();
+}
+
 }  // namespace
 }  // namespace murkvale
 
@@ -44,8 +60,8 @@ int main(int argc, char** argv) {
         say(e.what());
         status = e.status();
     } catch (const EngineError& e) {
-        say(e.what());
-        status = exitStatusFor(e.kind());
+        say(messageFor(e));
+        status = statusFor(e.kind());
     } catch (const std::exception& e) {
         say(e.what());
     }

@@ -1,10 +1,6 @@
 #include "cli/password_source.h"
 
 #include <unistd.h>
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#endif
 
 #include <cerrno>
 #include <cstring>
@@ -13,10 +9,7 @@
 
 #include "cipher/wipe.h"
 #include "cli/cli_error.h"
-#include "cli/codepage.h"
-#include "cli/line_reader.h"
-#include "cli/messages.h"
-#include "cli/native_text.h"
+#include "cli/process.h"
 #include "cli/terminal.h"
 
 namespace murkvale {
@@ -43,17 +36,14 @@ std::string fromFile(const std::string& argument) {
 }
 
 std::string fromDescriptor(int fd) {
-    std::string name = "descriptor " + std::to_string(fd);
-#ifdef _WIN32
-    // Raw bytes: text mode would end the line at a 0x1A byte.
-    _setmode(fd, _O_BINARY);
-#endif
+    const std::string name = "descriptor " + std::to_string(fd);
+    readDescriptorAsBytes(fd);
     int error = 0;
     // One byte at a time so that nothing after the first line is taken from a shared pipe.
     std::optional<std::string> line = readLine([&]() -> int {
         for (;;) {
             unsigned char c = 0;
-            auto n = ::read(fd, &c, 1);
+            const auto n = ::read(fd, &c, 1);
             if (n == 1) return c;
             if (n < 0 && errno == EINTR) continue;
             if (n < 0) error = errno;
@@ -75,68 +65,57 @@ std::string fromTerminal(const std::string& prompt) {
 }
 
 bool hasNonAscii(const std::string& text) {
-    for (char c : text) {
+    for (const char c : text) {
         if (static_cast<unsigned char>(c) >= 0x80) return true;
     }
     return false;
 }
 
-// Applies the code page, then the window's length limit.
-std::string finish(std::string text, std::optional<unsigned> codePage) {
-    // A line cut short at kLineCap is too long in any code page; converting its
-    // cut end could only make the message wrong.
-    if (codePage && text.size() <= kLineCap) {
-        std::string converted;
-        try {
-            converted = toCodePage(text, *codePage);
-        } catch (...) {
-            wipe(text);
-            throw;
-        }
-        wipe(text);
-        text = std::move(converted);
+std::string typed(const Arguments& args, PasswordUse use) {
+    if (args.passwordFile) return fromFile(*args.passwordFile);
+    if (args.passwordFd) return fromDescriptor(*args.passwordFd);
+    if (use == PasswordUse::Open) return fromTerminal("Please enter password:");
+    std::string first = fromTerminal("Please enter a password:");
+    std::string again = fromTerminal("Please retype password:");
+    const bool same = again == first;
+    wipe(again);
+    if (!same) {
+        wipe(first);
+        throw CliError(ExitStatus::Failure, "Password mismatch!");
     }
-    if (text.size() > kMaxPasswordBytes) {
-        std::size_t size = text.size();
-        wipe(text);
-        throw CliError(ExitStatus::Failure,
-                       "The password is " + std::string(size > kLineCap ? "over " : "") +
-                           std::to_string(size > kLineCap ? kLineCap : size) +
-                           " bytes long; the Murkvale window accepts at most " +
-                           std::to_string(kMaxPasswordBytes) + ".");
-    }
-    return text;
+    return first;
 }
 
 }  // namespace
 
-std::string obtainPassword(const Arguments& args, PasswordUse use) {
+PasswordBytes obtainPassword(const Arguments& args, PasswordUse use) {
     std::optional<unsigned> codePage = args.codePage;
-    std::string text;
-    if (args.passwordFile) {
-        text = fromFile(*args.passwordFile);
-    } else if (args.passwordFd) {
-        text = fromDescriptor(*args.passwordFd);
-    } else {
-        if (!codePage) codePage = consoleCodePage();
-        if (use == PasswordUse::Open) {
-            text = fromTerminal("Please enter password:");
-        } else {
-            text = fromTerminal("Please enter a password:");
-            std::string again = fromTerminal("Please retype password:");
-            bool same = again == text;
-            wipe(again);
-            if (!same) {
-                wipe(text);
-                throw CliError(ExitStatus::Failure, "Password mismatch!");
-            }
-        }
-    }
+    if (!codePage && !args.passwordFile && !args.passwordFd) codePage = typedPasswordCodePage();
+
+    std::string text = typed(args, use);
     if (!codePage && hasNonAscii(text)) {
         say("Note: the password is taken as the bytes given; the Windows program uses its ANSI "
             "code page, so give --codepage (for example 1252) to match a password typed there.");
     }
-    return finish(std::move(text), codePage);
+    // A line cut short at kLineCap is too long in any code page; converting its
+    // cut end could only make the message wrong.
+    const bool cut = text.size() > kLineCap;
+    PasswordBytes password = preparePassword(text, cut ? std::nullopt : codePage);
+    wipe(text);
+    switch (password.refusal) {
+        case PasswordRefusal::None:
+            return password;
+        case PasswordRefusal::NotInCodePage:
+            throw CliError(ExitStatus::Failure, "The password has a character that code page " +
+                                                    std::to_string(*codePage) +
+                                                    " lacks, or is not valid UTF-8 text.");
+        case PasswordRefusal::TooLong:
+            break;
+    }
+    throw CliError(ExitStatus::Failure, "The password is " + std::string(cut ? "over " : "") +
+                                            std::to_string(cut ? kLineCap : password.length) +
+                                            " bytes long; the Murkvale window accepts at most " +
+                                            std::to_string(kMaxPasswordBytes) + ".");
 }
 
 }  // namespace murkvale

@@ -4,14 +4,29 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 
 #include "cli/cli_error.h"
-#include "cli/line_reader.h"
 #include "cli/terminal.h"
 
 namespace murkvale {
+
+std::optional<unsigned> typedPasswordCodePage() { return std::nullopt; }
+
+bool stderrIsTerminal() { return isatty(STDERR_FILENO) == 1; }
+
+void writeStderr(std::string_view utf8) {
+    std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+    std::fflush(stderr);
+}
+
+void writeStdout(std::string_view utf8) {
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fflush(stdout);
+}
+
 namespace {
 
 // The terminal settings to put back if a signal ends us while echo is off.
@@ -104,6 +119,40 @@ std::optional<std::string> askHidden(const std::string& prompt) {
                        std::string("Cannot read the terminal: ") + std::strerror(readError) + ".");
     }
     return line;
+}
+
+namespace {
+
+volatile std::sig_atomic_t gRaised = 0;
+constexpr int kInterruptSignals[] = {SIGINT, SIGTERM, SIGHUP};
+struct sigaction gPrevious[std::size(kInterruptSignals)];
+
+void raiseFlag(int) { gRaised = 1; }
+
+}  // namespace
+
+InterruptGuard::InterruptGuard() {
+    gRaised = 0;
+    struct sigaction action {};
+    action.sa_handler = raiseFlag;
+    // SA_RESETHAND: the second signal takes its default course.
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kInterruptSignals); ++i) {
+        sigaction(kInterruptSignals[i], nullptr, &gPrevious[i]);
+        // A signal ignored by whoever started us (nohup, a background job) stays ignored.
+        if (gPrevious[i].sa_handler != SIG_IGN) sigaction(kInterruptSignals[i], &action, nullptr);
+    }
+}
+
+InterruptGuard::~InterruptGuard() {
+    for (std::size_t i = 0; i < std::size(kInterruptSignals); ++i) {
+        sigaction(kInterruptSignals[i], &gPrevious[i], nullptr);
+    }
+}
+
+void InterruptGuard::throwIfRaised() const {
+    if (gRaised) throw CliError(ExitStatus::Failure, "Interrupted; nothing was written.");
 }
 
 }  // namespace murkvale

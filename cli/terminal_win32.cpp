@@ -1,12 +1,46 @@
 #include <windows.h>
 
+#include <atomic>
+#include <cstdio>
 #include <string>
 
 #include "cli/cli_error.h"
 #include "cli/terminal.h"
-#include "cli/wide_text_win32.h"
+#include "text/code_page.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale {
+
+namespace {
+
+bool isConsole(HANDLE handle) {
+    DWORD mode = 0;
+    return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode);
+}
+
+void write(DWORD which, std::FILE* stream, std::string_view utf8) {
+    HANDLE handle = GetStdHandle(which);
+    if (isConsole(handle)) {
+        std::fflush(stream);
+        std::wstring wide = toWide(utf8);
+        DWORD written = 0;
+        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
+        return;
+    }
+    std::fwrite(utf8.data(), 1, utf8.size(), stream);
+    std::fflush(stream);
+}
+
+}  // namespace
+
+std::optional<unsigned> typedPasswordCodePage() { return userCodePage(); }
+
+bool stderrIsTerminal() { return isConsole(GetStdHandle(STD_ERROR_HANDLE)); }
+
+void writeStderr(std::string_view utf8) { write(STD_ERROR_HANDLE, stderr, utf8); }
+
+void writeStdout(std::string_view utf8) { write(STD_OUTPUT_HANDLE, stdout, utf8); }
+
 namespace {
 
 // The console mode to put back if Ctrl+C or Ctrl+Break ends us while echo is off.
@@ -76,7 +110,7 @@ std::optional<std::string> askHidden(const std::string& prompt) {
     bool ended = false;
     {
         EchoOff echoOff(input.get(), mode);
-        writeConsole(output.get(), wideFromUtf8(prompt + " "));
+        writeConsole(output.get(), toWide(prompt + " "));
         wchar_t chunk[64];
         while (!ended) {
             DWORD got = 0;
@@ -96,9 +130,33 @@ std::optional<std::string> askHidden(const std::string& prompt) {
     if ((!ended && line.empty()) || (!line.empty() && line.front() == L'\x1a')) {
         return std::nullopt;
     }
-    std::string text = utf8FromWide(line);
+    std::string text = toUtf8(line);
     SecureZeroMemory(line.data(), line.size() * sizeof(wchar_t));
     return text;
+}
+
+namespace {
+
+std::atomic<bool> gInterrupted{false};
+
+// Runs on a thread of its own: the first Ctrl+C or Ctrl+Break is taken over,
+// the next one falls through to the default handler, which ends the program.
+BOOL WINAPI raiseFlag(DWORD type) {
+    if (type != CTRL_C_EVENT && type != CTRL_BREAK_EVENT) return FALSE;
+    return gInterrupted.exchange(true) ? FALSE : TRUE;
+}
+
+}  // namespace
+
+InterruptGuard::InterruptGuard() {
+    gInterrupted = false;
+    SetConsoleCtrlHandler(raiseFlag, TRUE);
+}
+
+InterruptGuard::~InterruptGuard() { SetConsoleCtrlHandler(raiseFlag, FALSE); }
+
+void InterruptGuard::throwIfRaised() const {
+    if (gInterrupted) throw CliError(ExitStatus::Failure, "Interrupted; nothing was written.");
 }
 
 }  // namespace murkvale

@@ -5,7 +5,8 @@
 
 #include "cipher/password_digest.h"
 #include "cipher/wipe.h"
-#include "commands/engine_failure_text.h"
+#include "commands/failure_text.h"
+#include "files/checks.h"
 #include "files/sealed_file.h"
 
 namespace murkvale {
@@ -37,6 +38,12 @@ class WipeOnExit {
     std::string& secret_;
 };
 
+// The save dialog asked before replacing a file that existed when it closed;
+// any file that appears at that name later was never confirmed.
+Replace confirmedReplace(const std::filesystem::path& output) {
+    return outputExists(output) ? Replace::Allowed : Replace::Never;
+}
+
 // Back to idle. Failures are reported after this, so the window does not claim
 // to be working while their message box is up.
 void finishRun(FileState& state, WindowServices& window) {
@@ -48,9 +55,8 @@ void finishRun(FileState& state, WindowServices& window) {
 // Shows `status`, runs the file work with the bar at 0..100, goes back to idle
 // and only then reports an engine failure under `caption`.
 template <typename Work>
-void runTransform(FileState& state, WindowServices& window, const char* status,
-                  const char* caption, const std::filesystem::path& output, const char* verb,
-                  Work&& work) {
+void runTransform(FileState& state, WindowServices& window, const char* status, const char* caption,
+                  const std::filesystem::path& output, const char* verb, Work&& work) {
     state.m_status = status;
     window.refresh();
     window.repaint();
@@ -58,15 +64,31 @@ void runTransform(FileState& state, WindowServices& window, const char* status,
     std::optional<std::string> failure;
     try {
         window.setProgressRange(0, 100);
-        work([&window](int position) { window.setProgressPosition(position); });
+        RunHooks hooks;
+        hooks.progress = [&window](int position) { window.setProgressPosition(position); };
+        hooks.checkpoint = [&window] { window.keepAlive(); };
+        work(hooks);
     } catch (const EngineError& error) {
-        failure = engineFailureText(error, output, verb);
+        failure = runFailureText(error, output, verb);
     } catch (...) {
         finishRun(state, window);
         throw;
     }
     finishRun(state, window);
     if (failure) window.messageBox(*failure, caption);
+}
+
+// Refuses the chosen output before the run starts; true when it may be written.
+bool outputAllowed(WindowServices& window, const std::filesystem::path& input,
+                   const std::filesystem::path& output, Replace replace, const char* caption,
+                   const char* verb) {
+    try {
+        checkOutput(input, output, replace);
+        return true;
+    } catch (const EngineError& error) {
+        window.messageBox(runFailureText(error, output, verb), caption);
+        return false;
+    }
 }
 
 }  // namespace
@@ -76,7 +98,7 @@ void FileCommands::OnLoadFile() {
     if (!chosen) return;
     // Measure first: a file that cannot be opened must not leave its path
     // beside the previous file's size.
-    const std::uint64_t size = window_.fileLength(*chosen);
+    const std::uint64_t size = checkSealable(*chosen, Sharing::None);
     state_.m_filePath = *chosen;
     state_.m_fileSize = size;
     window_.refresh();
@@ -106,31 +128,37 @@ void FileCommands::OnEncrypt() {
 
     const auto output = window_.chooseFile(saveRequest(kVaelFilter, "vae"));
     if (!output) return;
+    const Replace replace = confirmedReplace(*output);
+    if (!outputAllowed(window_, state_.m_filePath, *output, replace, kEncryptionError,
+                       "encrypted")) {
+        return;
+    }
 
     const PasswordDigest digest = derivePasswordDigest(first);
     runTransform(state_, window_, kStatusEncrypting, kEncryptionError, *output, "encrypted",
-                 [&](const ProgressSink& progress) {
-                     sealFile(state_.m_filePath, state_.m_fileSize, *output, digest, progress);
+                 [&](const RunHooks& hooks) {
+                     sealFile(state_.m_filePath, state_.m_fileSize, *output, replace, digest,
+                              hooks);
                  });
 }
 
 void FileCommands::OnDecrypt() {
     const auto input = window_.chooseFile(openRequest(kVaelFilter));
     if (!input) return;
-    // Only to raise the window's file error for a file that cannot be opened;
-    // the sealed file measures itself.
-    window_.fileLength(*input);
 
+    // Opened sharing nothing, as Load File measures: a file that cannot be
+    // opened leaves for the framework's report.
     std::optional<SealedFile> sealed;
     try {
-        sealed.emplace(*input);
+        sealed.emplace(*input, Sharing::None);
     } catch (const EngineError& error) {
+        if (error.kind() == FailureKind::CannotOpen) throw;
         window_.messageBox(error.what(), kDecryptionError);
         finishRun(state_, window_);
         return;
     }
 
-    if (!sealed->hasMarker()) {
+    if (!sealed->isVaelFile()) {
         window_.messageBox("Not a valid Vael", kDecryptionError);
         finishRun(state_, window_);
         return;
@@ -156,10 +184,15 @@ void FileCommands::OnDecrypt() {
         finishRun(state_, window_);
         return;
     }
+    const Replace replace = confirmedReplace(*output);
+    if (!outputAllowed(window_, *input, *output, replace, kDecryptionError, "decrypted")) {
+        finishRun(state_, window_);
+        return;
+    }
 
     runTransform(state_, window_, kStatusDecrypting, kDecryptionError, *output, "decrypted",
-                 [&](const ProgressSink& progress) {
-                     sealed->writePlain(*output, digest, progress);
+                 [&](const RunHooks& hooks) {
+                     sealed->writePlain(*output, replace, digest, hooks);
                      // Only a completely written output becomes the current file.
                      state_.m_filePath = *output;
                      state_.m_fileSize = sealed->plainLength();

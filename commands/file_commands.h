@@ -4,17 +4,18 @@
 
 namespace murkvale {
 
-// The three buttons of the main window. Each runs to completion; a FileError
-// from the file-length query is left to the caller to report.
+// The three buttons of the main window. Each runs to completion. A file that
+// cannot be opened for measuring leaves as EngineError (CannotOpen), for the
+// window's framework to report (see cannotOpenReport).
 class FileCommands {
-public:
+  public:
     FileCommands(FileState& state, WindowServices& window) : state_(state), window_(window) {}
 
     void OnLoadFile();
     void OnEncrypt();
     void OnDecrypt();
 
-private:
+  private:
     FileState& state_;
     WindowServices& window_;
 };

@@ -1,7 +1,6 @@
 #pragma once
 // What the commands need from the window. The Windows main window implements
 // it over Win32; tests implement it with a scripted host.
-#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -22,28 +21,29 @@ struct FileDialogRequest {
 };
 
 class WindowServices {
-public:
+  public:
     virtual ~WindowServices() = default;
 
     // The full path chosen, or nothing when the dialog was cancelled.
     virtual std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) = 0;
 
-    // Shows the password dialog with `prompt`, and `password` as the field's
-    // initial text. On OK stores the typed bytes (ANSI code page) into
-    // `password` and returns true; on cancel leaves it unchanged.
+    // Shows the password dialog with `prompt` over an empty field. On OK
+    // stores the bytes the digest takes (the code page the window digests in)
+    // into `password` and returns true; on cancel leaves it unchanged.
     virtual bool promptPassword(const std::string& prompt, std::string& password) = 0;
 
     // A plain message box: OK button, no icon. Texts are UTF-8.
     virtual void messageBox(const std::string& text, const std::string& caption) = 0;
 
-    // Opens the file for reading, sharing nothing, and returns its length.
-    // Throws FileError when it cannot be opened.
-    virtual std::uint64_t fileLength(const std::filesystem::path& path) = 0;
-
     virtual void refresh() = 0;  // copies the file state into the window's fields
     virtual void repaint() = 0;  // paints the whole window now
     virtual void setProgressRange(int low, int high) = 0;
     virtual void setProgressPosition(int position) = 0;
+
+    // Called between the blocks of a run, at most 1 MiB of work apart: the
+    // window answers what keeps it alive. It may throw to abandon the run,
+    // which then leaves nothing behind.
+    virtual void keepAlive() {}
 };
 
 }  // namespace murkvale

@@ -4,6 +4,7 @@
 
 #include "cipher/body_transform.h"
 #include "files/platform_file.h"
+#include "files/run_hooks.h"
 
 namespace murkvale {
 
@@ -12,9 +13,10 @@ namespace murkvale {
 inline constexpr std::size_t kEngineBlockSize = std::size_t{1} << 20;
 
 // Reads the rest of `input` (whose whole length must be `inputLength`) through
-// `transform` into `output`. The input must end exactly there: ending early or
-// holding more throws InputChanged, with `since` as in error_text.h.
+// `transform` into `output`, calling the checkpoint after every block. The
+// input must end exactly there: ending early or holding more throws
+// InputChanged, with `since` as in error_text.h.
 void pumpBody(InputFile& input, std::uint64_t inputLength, BodyTransform& transform,
-              TempOutputFile& output, const char* since);
+              OutputSink& output, const RunHooks& hooks, const char* since);
 
 }  // namespace murkvale

@@ -4,7 +4,11 @@
 
 namespace murkvale {
 
-EngineError::EngineError(FailureKind kind, std::filesystem::path path, const std::string& message)
-    : std::runtime_error(message), kind_(kind), path_(std::move(path)) {}
+EngineError::EngineError(FailureKind kind, std::filesystem::path path, const std::string& message,
+                         SystemReason reason)
+    : std::runtime_error(message),
+      kind_(kind),
+      path_(std::move(path)),
+      reason_(std::move(reason)) {}
 
 }  // namespace murkvale

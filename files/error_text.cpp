@@ -1,16 +1,17 @@
 #include "files/error_text.h"
 
+#include <utility>
+
 namespace murkvale {
 
 namespace {
 
-std::string trimmedReason(std::string reason) {
-    while (!reason.empty() &&
-           (reason.back() == '.' || reason.back() == '\n' || reason.back() == '\r' ||
-            reason.back() == ' ')) {
-        reason.pop_back();
+std::string trimmedText(std::string text) {
+    while (!text.empty() && (text.back() == '.' || text.back() == '\n' || text.back() == '\r' ||
+                             text.back() == ' ')) {
+        text.pop_back();
     }
-    return reason.empty() ? std::string("unknown error") : reason;
+    return text.empty() ? std::string("unknown error") : text;
 }
 
 std::string bytes(std::uint64_t count) {
@@ -18,29 +19,39 @@ std::string bytes(std::uint64_t count) {
 }
 
 [[noreturn]] void fail(FailureKind kind, const std::filesystem::path& path,
-                       const std::string& message) {
-    throw EngineError(kind, path, message);
+                       const std::string& message, SystemReason reason = {}) {
+    throw EngineError(kind, path, message, std::move(reason));
+}
+
+[[noreturn]] void failWithReason(FailureKind kind, const char* verb,
+                                 const std::filesystem::path& path, const SystemReason& reason) {
+    fail(kind, path,
+         std::string(verb) + " " + quotedPath(path) + ": " + trimmedText(reason.text) + ".",
+         reason);
 }
 
 }  // namespace
 
-std::string quotedPath(const std::filesystem::path& path) {
-    return "\"" + path.u8string() + "\"";
+std::string quotedPath(const std::filesystem::path& path) { return "\"" + path.u8string() + "\""; }
+
+SystemReason ownReason(std::string text, SystemCause cause) {
+    return SystemReason{0, std::move(text), cause};
 }
 
-void throwCannotOpen(const std::filesystem::path& path, const std::string& reason) {
-    fail(FailureKind::CannotOpen, path,
-         "Cannot open " + quotedPath(path) + ": " + trimmedReason(reason) + ".");
+void throwCannotOpen(const std::filesystem::path& path, const SystemReason& reason) {
+    failWithReason(FailureKind::CannotOpen, "Cannot open", path, reason);
 }
 
-void throwCannotRead(const std::filesystem::path& path, const std::string& reason) {
-    fail(FailureKind::CannotRead, path,
-         "Cannot read " + quotedPath(path) + ": " + trimmedReason(reason) + ".");
+void throwCannotRead(const std::filesystem::path& path, const SystemReason& reason) {
+    failWithReason(FailureKind::CannotRead, "Cannot read", path, reason);
 }
 
-void throwCannotWrite(const std::filesystem::path& path, const std::string& reason) {
-    fail(FailureKind::CannotWrite, path,
-         "Cannot write " + quotedPath(path) + ": " + trimmedReason(reason) + ".");
+void throwCannotWrite(const std::filesystem::path& path, const SystemReason& reason) {
+    failWithReason(FailureKind::CannotWrite, "Cannot write", path, reason);
+}
+
+void throwOutputExists(const std::filesystem::path& path, const SystemReason& reason) {
+    failWithReason(FailureKind::OutputExists, "Cannot write", path, reason);
 }
 
 void throwLengthChanged(const std::filesystem::path& path, std::uint64_t now,
@@ -75,17 +86,16 @@ void throwSameFile(const std::filesystem::path& output, const std::filesystem::p
 }
 
 void throwNotRegular(const std::filesystem::path& output) {
-    fail(FailureKind::CannotWrite, output,
-         "Cannot write " + quotedPath(output) + ": it is a folder or a device, not a file.");
+    throwCannotWrite(output, ownReason("it is a folder or a device, not a file"));
 }
 
 void throwNotSealed(const std::filesystem::path& path) {
-    fail(FailureKind::NotSealed, path, quotedPath(path) + " is not a sealed Vael file.");
+    fail(FailureKind::NotSealed, path, quotedPath(path) + " is not a Vael file.");
 }
 
 void throwWrongPassword(const std::filesystem::path& path) {
     fail(FailureKind::WrongPassword, path,
-         "The password does not match the one " + quotedPath(path) + " was sealed with.");
+         "Password mismatch! The password does not open " + quotedPath(path) + ".");
 }
 
 }  // namespace murkvale

@@ -11,10 +11,14 @@ namespace murkvale {
 
 std::string quotedPath(const std::filesystem::path& path);
 
-// `reason` is the system's text; a trailing full stop or line end is dropped.
-[[noreturn]] void throwCannotOpen(const std::filesystem::path& path, const std::string& reason);
-[[noreturn]] void throwCannotRead(const std::filesystem::path& path, const std::string& reason);
-[[noreturn]] void throwCannotWrite(const std::filesystem::path& path, const std::string& reason);
+// A reason of our own, where no system call failed.
+SystemReason ownReason(std::string text, SystemCause cause = SystemCause::None);
+
+// The reason's text ends the sentence; a trailing full stop or line end is dropped.
+[[noreturn]] void throwCannotOpen(const std::filesystem::path& path, const SystemReason& reason);
+[[noreturn]] void throwCannotRead(const std::filesystem::path& path, const SystemReason& reason);
+[[noreturn]] void throwCannotWrite(const std::filesystem::path& path, const SystemReason& reason);
+[[noreturn]] void throwOutputExists(const std::filesystem::path& path, const SystemReason& reason);
 
 // `since` completes "... the N bytes it had when it was <since>".
 [[noreturn]] void throwLengthChanged(const std::filesystem::path& path, std::uint64_t now,

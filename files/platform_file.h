@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <optional>
 
+#include "files/engine_error.h"
+#include "files/file_policy.h"
+
 namespace murkvale {
 
 #ifdef _WIN32
@@ -29,14 +32,20 @@ struct ExistingFile {
     bool regular = false;  // not a folder, device, pipe or socket
 };
 
+// The system's reason for error `code` (errno, or a Win32 error code).
+SystemReason systemReason(unsigned long code);
+
 // What `path` names, links followed; nothing when there is no such file or it
 // cannot be examined.
 std::optional<ExistingFile> examine(const std::filesystem::path& path);
 
-// An existing file opened for reading; never creates one.
+// Whether anything has this name, a dangling symbolic link included.
+bool nameTaken(const std::filesystem::path& path);
+
+// An existing regular file opened for reading; never creates one.
 class InputFile {
-public:
-    explicit InputFile(const std::filesystem::path& path);  // CannotOpen
+  public:
+    InputFile(const std::filesystem::path& path, Sharing sharing);  // CannotOpen
     ~InputFile();
     InputFile(const InputFile&) = delete;
     InputFile& operator=(const InputFile&) = delete;
@@ -48,29 +57,39 @@ public:
     // Fills `buffer` unless the file ends first; returns the count read. CannotRead
     std::size_t read(std::uint8_t* buffer, std::size_t size);
 
-private:
+  private:
     std::filesystem::path path_;
     NativeHandle handle_;
 };
 
+// Where the engine writes the bytes it makes.
+class OutputSink {
+  public:
+    virtual ~OutputSink() = default;
+    virtual void write(const std::uint8_t* data, std::size_t size) = 0;  // CannotWrite
+};
+
 // A new file beside `target`, created exclusively under a unique name, that
-// replaces `target` only through commit(). Until then the destructor deletes it.
-class TempOutputFile {
-public:
-    explicit TempOutputFile(const std::filesystem::path& target);  // CannotWrite
-    ~TempOutputFile();
+// takes the target's name only through commit(). Until then the destructor
+// deletes it.
+class TempOutputFile : public OutputSink {
+  public:
+    TempOutputFile(const std::filesystem::path& target, Replace replace);  // CannotWrite
+    ~TempOutputFile() override;
     TempOutputFile(const TempOutputFile&) = delete;
     TempOutputFile& operator=(const TempOutputFile&) = delete;
 
     const std::filesystem::path& tempPath() const { return tempPath_; }
-    void write(const std::uint8_t* data, std::size_t size);  // CannotWrite
-    // Flushes to disk, closes, and renames over the target. CannotWrite
+    void write(const std::uint8_t* data, std::size_t size) override;
+    // Flushes to disk, closes, and gives the file the target's name.
+    // CannotWrite, OutputExists
     void commit();
 
-private:
+  private:
     void closeHandle();
 
     std::filesystem::path target_;
+    Replace replace_;
     std::filesystem::path tempPath_;
     NativeHandle handle_;
     bool open_ = false;

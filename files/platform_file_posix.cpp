@@ -15,10 +15,39 @@ namespace murkvale {
 
 namespace {
 
-std::string reason(int error) { return std::strerror(error); }
+SystemCause causeOf(int error) {
+    switch (error) {
+        case ENOENT:
+            return SystemCause::NotFound;
+        case ENOTDIR:
+        case ENAMETOOLONG:
+        case ELOOP:
+        case EINVAL:
+            return SystemCause::BadPath;
+        case EACCES:
+        case EPERM:
+        case EISDIR:
+        case EROFS:
+            return SystemCause::AccessDenied;
+        case ETXTBSY:
+        case EBUSY:
+            return SystemCause::SharingViolation;
+        case ENOLCK:
+        case EAGAIN:
+            return SystemCause::LockViolation;
+        case EMFILE:
+        case ENFILE:
+            return SystemCause::TooManyOpenFiles;
+        default:
+            return SystemCause::Other;
+    }
+}
+
+SystemReason reason(int error) { return systemReason(static_cast<unsigned long>(error)); }
 
 FileIdentity identityFrom(const struct stat& st) {
-    return FileIdentity{static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino)};
+    return FileIdentity{static_cast<std::uint64_t>(st.st_dev),
+                        static_cast<std::uint64_t>(st.st_ino)};
 }
 
 // A write past RLIMIT_FSIZE raises SIGXFSZ, whose default ends the process
@@ -51,13 +80,24 @@ void syncFolderOf(const std::filesystem::path& path) {
 
 }  // namespace
 
+SystemReason systemReason(unsigned long code) {
+    const auto error = static_cast<int>(code);
+    return SystemReason{error, std::strerror(error), causeOf(error)};
+}
+
 std::optional<ExistingFile> examine(const std::filesystem::path& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return std::nullopt;
     return ExistingFile{identityFrom(st), S_ISREG(st.st_mode)};
 }
 
-InputFile::InputFile(const std::filesystem::path& path) : path_(path) {
+bool nameTaken(const std::filesystem::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0;
+}
+
+// POSIX has no share modes, so `sharing` changes nothing here.
+InputFile::InputFile(const std::filesystem::path& path, Sharing) : path_(path) {
     // Non-blocking, so a named pipe cannot stall the open; it is refused below.
     do {
         handle_ = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -71,7 +111,11 @@ InputFile::InputFile(const std::filesystem::path& path) : path_(path) {
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(handle_);
-        throwCannotOpen(path_, S_ISDIR(st.st_mode) ? reason(EISDIR) : "it is not a regular file");
+        // A folder is refused as Windows refuses it, as an access denied.
+        throwCannotOpen(
+            path_, S_ISDIR(st.st_mode)
+                       ? ownReason("it is a folder, not a regular file", SystemCause::AccessDenied)
+                       : ownReason("it is not a regular file", SystemCause::Other));
     }
     ::fcntl(handle_, F_SETFL, ::fcntl(handle_, F_GETFL) & ~O_NONBLOCK);
 }
@@ -110,7 +154,8 @@ std::size_t InputFile::read(std::uint8_t* buffer, std::size_t size) {
     return total;
 }
 
-TempOutputFile::TempOutputFile(const std::filesystem::path& target) : target_(target) {
+TempOutputFile::TempOutputFile(const std::filesystem::path& target, Replace replace)
+    : target_(target), replace_(replace) {
     ignoreFileSizeSignal();
     for (int attempt = 0;; ++attempt) {
         tempPath_ = tempPathBeside(target_);

@@ -3,28 +3,44 @@
 #include <string>
 
 #include "files/error_text.h"
+#include "files/long_path_win32.h"
 #include "files/platform_file.h"
 #include "files/temp_name.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale {
 
 namespace {
 
-std::string reason(DWORD error) {
-    wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    if (length == 0 || text == nullptr) return "system error " + std::to_string(error);
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
-    if (size > 0) {
-        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(length), utf8.data(), size, nullptr,
-                            nullptr);
+SystemCause causeOf(DWORD error) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+            return SystemCause::NotFound;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+        case ERROR_BAD_PATHNAME:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH:
+        case ERROR_FILENAME_EXCED_RANGE:
+        case ERROR_DIRECTORY:
+            return SystemCause::BadPath;
+        case ERROR_ACCESS_DENIED:
+            return SystemCause::AccessDenied;
+        case ERROR_SHARING_VIOLATION:
+            return SystemCause::SharingViolation;
+        case ERROR_LOCK_VIOLATION:
+            return SystemCause::LockViolation;
+        case ERROR_TOO_MANY_OPEN_FILES:
+            return SystemCause::TooManyOpenFiles;
+        default:
+            return SystemCause::Other;
     }
-    LocalFree(text);
-    return utf8;
+}
+
+SystemReason reason(DWORD error) { return systemReason(error); }
+
+std::wstring systemPath(const std::filesystem::path& path) {
+    return extendedLengthPath(path.native());
 }
 
 FileIdentity identityFrom(const BY_HANDLE_FILE_INFORMATION& info) {
@@ -38,10 +54,22 @@ constexpr std::size_t kMaxCall = 1u << 30;
 
 }  // namespace
 
+SystemReason systemReason(unsigned long code) {
+    const auto error = static_cast<DWORD>(code);
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string words = length > 0 && text != nullptr ? toUtf8(std::wstring_view(text, length))
+                                                      : "system error " + std::to_string(error);
+    if (text != nullptr) LocalFree(text);
+    return SystemReason{static_cast<int>(error), std::move(words), causeOf(error)};
+}
+
 std::optional<ExistingFile> examine(const std::filesystem::path& path) {
     // No access rights are needed to read a file's identity, and backup
     // semantics let folders be opened too.
-    const HANDLE handle = CreateFileW(path.native().c_str(), 0,
+    const HANDLE handle = CreateFileW(systemPath(path).c_str(), 0,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -49,21 +77,31 @@ std::optional<ExistingFile> examine(const std::filesystem::path& path) {
     const BOOL ok = GetFileInformationByHandle(handle, &info);
     const DWORD type = GetFileType(handle);
     CloseHandle(handle);
-    if (!ok) return std::nullopt;
+    // A device such as NUL opens but has no file information: it exists and
+    // is no file.
+    if (!ok) return type == FILE_TYPE_DISK ? std::nullopt : std::optional(ExistingFile{});
     const bool regular =
         type == FILE_TYPE_DISK && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     return ExistingFile{identityFrom(info), regular};
 }
 
-InputFile::InputFile(const std::filesystem::path& path) : path_(path) {
-    // Others may keep reading and writing, but not delete or rename it away
-    // while it is read; that also stops a rename from replacing it.
-    handle_ = CreateFileW(path.native().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                          nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+bool nameTaken(const std::filesystem::path& path) {
+    // A link is looked at itself, so a dangling one counts.
+    return GetFileAttributesW(systemPath(path).c_str()) != INVALID_FILE_ATTRIBUTES ||
+           GetLastError() == ERROR_SHARING_VIOLATION;
+}
+
+InputFile::InputFile(const std::filesystem::path& path, Sharing sharing) : path_(path) {
+    // Others may keep reading and writing, unless the caller wants none to, but
+    // never delete or rename it away while it is read; that also stops a
+    // rename from replacing it.
+    const DWORD share = sharing == Sharing::None ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE;
+    handle_ = CreateFileW(systemPath(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
+                          FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (handle_ == INVALID_HANDLE_VALUE) throwCannotOpen(path_, reason(GetLastError()));
     if (GetFileType(handle_) != FILE_TYPE_DISK) {
         CloseHandle(handle_);
-        throwCannotOpen(path_, "it is not a regular file");
+        throwCannotOpen(path_, ownReason("it is not a regular file", SystemCause::Other));
     }
 }
 
@@ -103,10 +141,11 @@ std::size_t InputFile::read(std::uint8_t* buffer, std::size_t size) {
     return total;
 }
 
-TempOutputFile::TempOutputFile(const std::filesystem::path& target) : target_(target) {
+TempOutputFile::TempOutputFile(const std::filesystem::path& target, Replace replace)
+    : target_(target), replace_(replace) {
     for (int attempt = 0;; ++attempt) {
         tempPath_ = tempPathBeside(target_);
-        handle_ = CreateFileW(tempPath_.native().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        handle_ = CreateFileW(systemPath(tempPath_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle_ != INVALID_HANDLE_VALUE) break;
         const DWORD error = GetLastError();
@@ -119,7 +158,7 @@ TempOutputFile::TempOutputFile(const std::filesystem::path& target) : target_(ta
 
 TempOutputFile::~TempOutputFile() {
     closeHandle();
-    if (!committed_) DeleteFileW(tempPath_.native().c_str());
+    if (!committed_) DeleteFileW(systemPath(tempPath_).c_str());
 }
 
 void TempOutputFile::closeHandle() {
@@ -146,7 +185,7 @@ void TempOutputFile::commit() {
     if (!FlushFileBuffers(handle_)) throwCannotWrite(target_, reason(GetLastError()));
     open_ = false;
     if (!CloseHandle(handle_)) throwCannotWrite(target_, reason(GetLastError()));
-    if (!MoveFileExW(tempPath_.native().c_str(), target_.native().c_str(),
+    if (!MoveFileExW(systemPath(tempPath_).c_str(), systemPath(target_).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         throwCannotWrite(target_, reason(GetLastError()));
     }

@@ -1,45 +1,54 @@
 #pragma once
 // Sealing and opening whole files. Output is written to a temporary file beside
-// the target and renamed into place only when everything succeeded; on failure
+// the target and takes its name only when everything succeeded; on failure
 // nothing is left behind and an existing output is untouched.
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 
 #include "cipher/password_digest.h"
-#include "cipher/progress.h"
 #include "files/engine_error.h"
+#include "files/file_policy.h"
+#include "files/run_hooks.h"
 
 namespace murkvale {
 
 // Seals `input`, which must still be `expectedSize` bytes long, into `output`.
-// Throws EngineError (SameFile, CannotOpen, CannotRead, CannotWrite, InputChanged).
+// Throws EngineError (SameFile, OutputExists, CannotOpen, CannotRead,
+// CannotWrite, InputChanged), or whatever the checkpoint throws.
 void sealFile(const std::filesystem::path& input, std::uint64_t expectedSize,
-              const std::filesystem::path& output, PasswordDigest digest,
-              const ProgressSink& progress = {});
+              const std::filesystem::path& output, Replace replace, PasswordDigest digest,
+              const RunHooks& hooks = {});
 
 // A sealed file opened for reading, its header already read, so the marker and
 // the password can be tested before any output exists.
 class SealedFile {
-public:
+  public:
     // Throws EngineError (CannotOpen, CannotRead).
-    explicit SealedFile(const std::filesystem::path& path);
+    explicit SealedFile(const std::filesystem::path& path, Sharing sharing = Sharing::WithOthers);
     ~SealedFile();
     SealedFile(SealedFile&&) noexcept;
     SealedFile& operator=(SealedFile&&) noexcept;
 
     const std::filesystem::path& path() const;
     std::uint64_t sealedLength() const;  // whole file, header included
-    std::uint64_t plainLength() const;   // sealedLength() - header, or 0 when shorter
-    bool hasMarker() const;
-    bool accepts(PasswordDigest digest) const;  // false too when there is no check byte
+    std::uint64_t plainLength() const;   // sealedLength() - header, never below 0
+
+    // The one rule of what a Vael file is: its first byte is the marker. A
+    // file holding only the marker is one whose check byte no password
+    // matches.
+    bool isVaelFile() const;
+    bool accepts(PasswordDigest digest) const;
+    void checkVaelFile() const;                       // NotSealed
+    void checkPassword(PasswordDigest digest) const;  // NotSealed, WrongPassword
 
     // Writes the plain content to `output`. Throws EngineError (NotSealed,
-    // WrongPassword, SameFile, CannotOpen, CannotRead, CannotWrite, InputChanged).
-    void writePlain(const std::filesystem::path& output, PasswordDigest digest,
-                    const ProgressSink& progress = {});
+    // WrongPassword, SameFile, OutputExists, CannotOpen, CannotRead,
+    // CannotWrite, InputChanged), or whatever the checkpoint throws.
+    void writePlain(const std::filesystem::path& output, Replace replace, PasswordDigest digest,
+                    const RunHooks& hooks = {});
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -1,9 +1,13 @@
 #include "shell/data_exchange.h"
 
+#include <optional>
+
+#include "cipher/wipe.h"
 #include "shell/framework_messages.h"
 #include "shell/number_text.h"
 #include "shell/progress_ctrl.h"
-#include "shell/text_convert.h"
+#include "text/code_page.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale {
 
@@ -29,6 +33,19 @@ void CDataExchange::Fail() {
 
 namespace {
 
+// The text in the ANSI code page, the unit of the fields' limits; nothing
+// when a character has no byte form there. The copies are wiped, since the
+// text may be a password.
+std::optional<std::size_t> ansiLength(const std::wstring& text) {
+    std::string utf8 = toUtf8(text);
+    std::optional<std::string> bytes = toCodePage(utf8, userCodePage());
+    wipe(utf8);
+    if (!bytes) return std::nullopt;
+    const std::size_t length = bytes->size();
+    wipe(*bytes);
+    return length;
+}
+
 // Reads the control's text straight into `value`, wiping what it held, so a
 // password leaves no stray copy in a temporary buffer.
 void readText(HWND control, std::wstring& value) {
@@ -52,9 +69,9 @@ void DDX_Text(CDataExchange& dx, int id, std::wstring& value) {
 }
 
 void DDX_Text(CDataExchange& dx, int id, std::string& utf8Value) {
-    std::wstring wide = dx.m_bSaveAndValidate ? std::wstring() : utf8ToWide(utf8Value);
+    std::wstring wide = dx.m_bSaveAndValidate ? std::wstring() : toWide(utf8Value);
     DDX_Text(dx, id, wide);
-    if (dx.m_bSaveAndValidate) utf8Value = wideToUtf8(wide);
+    if (dx.m_bSaveAndValidate) utf8Value = toUtf8(wide);
 }
 
 void DDX_Text(CDataExchange& dx, int id, std::filesystem::path& value) {
@@ -91,7 +108,10 @@ void DDV_MaxChars(CDataExchange& dx, const std::wstring& value, int maxChars) {
         if (control) SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(maxChars), 0);
         return;
     }
-    if (!withinMaxChars(value, static_cast<std::size_t>(maxChars))) {
+    // A character the code page lacks counts as the one character it would
+    // become; DDV_AnsiText refuses it on its own.
+    const std::size_t length = ansiLength(value).value_or(value.size());
+    if (length > static_cast<std::size_t>(maxChars)) {
         showValidationMessage(dx.dialog(), maxCharsMessage(maxChars));
         dx.Fail();
     }
@@ -99,11 +119,11 @@ void DDV_MaxChars(CDataExchange& dx, const std::wstring& value, int maxChars) {
 }
 
 void DDV_MaxChars(CDataExchange& dx, const std::string& utf8Value, int maxChars) {
-    DDV_MaxChars(dx, utf8ToWide(utf8Value), maxChars);
+    DDV_MaxChars(dx, toWide(utf8Value), maxChars);
 }
 
 void DDV_AnsiText(CDataExchange& dx, const std::wstring& value) {
-    if (dx.m_bSaveAndValidate && !fitsCodePage(value)) {
+    if (dx.m_bSaveAndValidate && !ansiLength(value)) {
         showValidationMessage(dx.dialog(), kAnsiTextMessage);
         dx.Fail();
     }

@@ -2,7 +2,6 @@
 
 #include <exception>
 
-#include "commands/file_error.h"
 #include "shell/data_exchange.h"
 #include "shell/framework_messages.h"
 #include "shell/win_app.h"
@@ -97,12 +96,10 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     // handler is reported here and the window stays open.
     try {
         return self->Dispatch(message, wParam, lParam);
-    } catch (const FileError& error) {
-        reportFileError(hwnd, error);
     } catch (const std::exception& error) {
-        reportUnexpectedError(hwnd, error.what());
+        reportHandlerFailure(hwnd, &error);
     } catch (...) {
-        reportUnexpectedError(hwnd, nullptr);
+        reportHandlerFailure(hwnd, nullptr);
     }
     return TRUE;
 }

@@ -2,7 +2,7 @@
 
 #include <commdlg.h>
 
-#include "shell/path_text.h"
+#include "shell/dialog_filter.h"
 
 namespace murkvale {
 

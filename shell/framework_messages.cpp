@@ -1,23 +1,36 @@
 #include "shell/framework_messages.h"
 
-#include "shell/text_convert.h"
 #include "shell/win_app.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale {
+
+namespace {
+HandlerFailureReporter gReporter = nullptr;
+}  // namespace
 
 void showValidationMessage(HWND owner, const std::wstring& text) {
     MessageBoxW(owner, text.c_str(), appName().c_str(), MB_OK | MB_ICONEXCLAMATION);
 }
 
-void reportFileError(HWND owner, const FileError& error) {
-    const std::wstring text = utf8ToWide(error.message());
+void showStopMessage(HWND owner, const std::wstring& text) {
     MessageBoxW(owner, text.c_str(), appName().c_str(), MB_OK | MB_ICONSTOP);
 }
 
-void reportUnexpectedError(HWND owner, const char* what) {
+void setHandlerFailureReporter(HandlerFailureReporter reporter) { gReporter = reporter; }
+
+void reportHandlerFailure(HWND owner, const std::exception* failure) {
+    if (gReporter) {
+        gReporter(owner, failure);
+    } else {
+        reportUnexpectedError(owner, failure);
+    }
+}
+
+void reportUnexpectedError(HWND owner, const std::exception* failure) {
     std::wstring text = L"An unexpected error occurred.";
-    if (what && *what) text += L"\n\n" + utf8ToWide(what);
-    MessageBoxW(owner, text.c_str(), appName().c_str(), MB_OK | MB_ICONSTOP);
+    if (failure && *failure->what()) text += L"\n\n" + toWide(failure->what());
+    showStopMessage(owner, text);
 }
 
 }  // namespace murkvale

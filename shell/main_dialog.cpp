@@ -4,10 +4,11 @@
 #include "shell/about_box.h"
 #include "shell/data_exchange.h"
 #include "shell/file_dialog.h"
-#include "shell/file_length.h"
 #include "shell/password_prompt.h"
-#include "shell/text_convert.h"
 #include "shell/win_app.h"
+#include "text/code_page.h"
+#include "text/password_rules.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale {
 
@@ -99,29 +100,27 @@ bool CMainDialog::OnPaint() {
 std::optional<std::filesystem::path> CMainDialog::chooseFile(const FileDialogRequest& request) {
     FileDialogOptions options;
     options.open = request.kind == FileDialogKind::Open;
-    options.filter = utf8ToWide(request.filter);
-    options.defaultExtension = utf8ToWide(request.defaultExtension);
+    options.filter = toWide(request.filter);
+    options.defaultExtension = toWide(request.defaultExtension);
     options.flags = request.flags;
     return runFileDialog(m_hWnd, options);
 }
 
 bool CMainDialog::promptPassword(const std::string& prompt, std::string& password) {
     CPasswordPrompt dialog;
-    dialog.m_prompt = utf8ToWide(prompt);
-    dialog.m_password = codePageToWide(password);
+    dialog.m_prompt = toWide(prompt);
     if (dialog.DoModal() != IDOK) return false;
     // The digest works on the ANSI code page's bytes, as files sealed before
     // the wide build did; the dialog wipes its own copy when it goes.
-    wideToCodePage(dialog.m_password, password);
+    const PasswordBytes typed = preparePassword(toUtf8(dialog.m_password), userCodePage());
+    // The dialog's checks refused any other password already.
+    if (typed.refusal != PasswordRefusal::None) return false;
+    password = typed.bytes;
     return true;
 }
 
 void CMainDialog::messageBox(const std::string& text, const std::string& caption) {
-    MessageBoxW(m_hWnd, utf8ToWide(text).c_str(), utf8ToWide(caption).c_str(), MB_OK);
-}
-
-std::uint64_t CMainDialog::fileLength(const std::filesystem::path& path) {
-    return queryFileLength(path);
+    MessageBoxW(m_hWnd, toWide(text).c_str(), toWide(caption).c_str(), MB_OK);
 }
 
 void CMainDialog::refresh() { UpdateData(FALSE); }

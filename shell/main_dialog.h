@@ -19,7 +19,6 @@ class CMainDialog : public CDialog, public WindowServices {
     std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) override;
     bool promptPassword(const std::string& prompt, std::string& password) override;
     void messageBox(const std::string& text, const std::string& caption) override;
-    std::uint64_t fileLength(const std::filesystem::path& path) override;
     void refresh() override;
     void repaint() override;
     void setProgressRange(int low, int high) override;

@@ -2,13 +2,13 @@
 
 #include "res/resource.h"
 #include "shell/data_exchange.h"
-#include "shell/text_convert.h"
+#include "text/password_rules.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale {
 
 namespace {
 constexpr int kPromptMaxChars = 50;
-constexpr int kPasswordMaxChars = 16;  // bytes of the ANSI code page
 }  // namespace
 
 CPasswordPrompt::CPasswordPrompt(CDialog* parent)
@@ -20,7 +20,7 @@ void CPasswordPrompt::DoDataExchange(CDataExchange& dx) {
     DDX_Text(dx, IDC_PROMPT, m_prompt);
     DDV_MaxChars(dx, m_prompt, kPromptMaxChars);
     DDX_Text(dx, IDC_PASSWORD, m_password);
-    DDV_MaxChars(dx, m_password, kPasswordMaxChars);
+    DDV_MaxChars(dx, m_password, static_cast<int>(kMaxPasswordBytes));
     DDV_AnsiText(dx, m_password);
 }
 

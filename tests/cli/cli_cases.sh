@@ -160,7 +160,8 @@ t 'raw 1252 bytes, no codepage' 0 'Note:'             'back=plain'  ''  -- open 
 t 'UTF-8 bytes without codepage' 4 '--codepage'       ''     ''  -- open sealed-cafe -o back --password-file pw-cafe
 t '16 characters, 31 UTF-8 bytes' 0 ''                'x=want'  "$accented16"  -- seal plain -o x --password-file p --codepage 1252
 t 'character missing from 1252' 1 'lacks'             ''     'printf "\xc5\x82\n" >p'  -- seal plain -o x --password-file p --codepage 1252
-t 'unknown code page'           2 'Code page 4 is unknown'           ''     ''  -- seal plain -o x --password-file pw --codepage 4
+t 'unknown code page'           2 'Code page 4 is not one|1250-1258 and 65001'  ''  ''  -- seal plain -o x --password-file pw --codepage 4
+t 'code page not for passwords' 2 'Code page 1200 is not one'  ''  ''  -- seal plain -o x --password-file pw --codepage 1200
 
 # Outputs: never replaced without -f, never the input itself. Rows without a
 # password option show that the refusal comes before any password is asked
@@ -179,13 +180,15 @@ t 'sealed input missing'        1 '"nosuch.vae"'      ''     ''  -- open nosuch.
 
 # Not a Vael file (3), found before asking, and the wrong password (4): nothing written.
 t 'open a plain file'           3 '"notvael" is not a Vael file.'  ''  ''  -- open notvael -o x
-t 'open a lone marker byte'     3 'not a Vael file'   ''     'printf "\x01" >m.vae'  -- open m.vae --password-file pw
+# A lone marker byte is a Vael file whose missing check byte no password matches.
+t 'open a lone marker byte'     4 'Password mismatch!'   ''  'printf "\x01" >m.vae'  -- open m.vae --password-file pw
 t 'wrong password'              4 'Password mismatch!' ''    ''  -- open sealed -o x --password-file pw-wrong
 t 'wrong password, -f'          4 'Password mismatch!' ''    'printf keep >x'  -- open sealed -o x -f --password-file pw-wrong
 
 # info answers on standard output, without asking for a password.
 t 'info on a Vael file'         0 'out:sealed: Vael file, content 5 bytes'  ''  ''  -- info sealed
 t 'info on an empty Vael file'  0 'out:content 0 bytes'  ''  ''  -- info sealed-empty
+t 'info on a lone marker byte'  0 'out:m.vae: Vael file, content 0 bytes'  ''  'printf "\x01" >m.vae'  -- info m.vae
 t 'info on another file'        3 'out:notvael: not a Vael file'  ''  ''  -- info notvael
 t 'info on a missing file'      1 '"nosuch"'          ''     ''  -- info nosuch
 

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "commands/file_error.h"
-
 namespace murkvale {
 
 std::string ScriptedHost::shown(const std::string& text) const {
@@ -55,18 +53,6 @@ bool ScriptedHost::promptPassword(const std::string& prompt, std::string& passwo
 
 void ScriptedHost::messageBox(const std::string& text, const std::string& caption) {
     note("message(\"" + shown(text) + "\", \"" + caption + "\")");
-}
-
-std::uint64_t ScriptedHost::fileLength(const std::filesystem::path& path) {
-    note("fileLength(" + shown(path) + ")");
-    std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (!std::filesystem::exists(status)) throw FileError(FileErrorKind::NotFound, path);
-    if (!std::filesystem::is_regular_file(status))
-        throw FileError(FileErrorKind::AccessDenied, path);
-    const std::uint64_t length = std::filesystem::file_size(path);
-    if (afterFileLength) afterFileLength(path);
-    return length;
 }
 
 void ScriptedHost::refresh() {

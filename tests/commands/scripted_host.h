@@ -3,7 +3,6 @@
 // in order, as text, with the test folder written as "$".
 #include <deque>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,14 +33,10 @@ class ScriptedHost : public WindowServices {
     std::optional<std::filesystem::path> chooseFile(const FileDialogRequest& request) override;
     bool promptPassword(const std::string& prompt, std::string& password) override;
     void messageBox(const std::string& text, const std::string& caption) override;
-    std::uint64_t fileLength(const std::filesystem::path& path) override;
     void refresh() override;
     void repaint() override;
     void setProgressRange(int low, int high) override;
     void setProgressPosition(int position) override;
-
-    // Runs after a successful measurement, to change the file behind the command's back.
-    std::function<void(const std::filesystem::path&)> afterFileLength;
 
     void note(std::string call) { calls_.push_back(std::move(call)); }
     const std::vector<std::string>& calls() const { return calls_; }

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "tests/e2e/driver_settings.h"
-#include "tests/e2e/text_convert.h"
+#include "tests/e2e/wine_path.h"
 #include "tests/e2e/wine_settings.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale::e2e {
 

@@ -2,8 +2,8 @@
 
 #include "tests/e2e/control_input.h"
 #include "tests/e2e/screenshot.h"
-#include "tests/e2e/text_convert.h"
 #include "tests/e2e/window_search.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale::e2e {
 

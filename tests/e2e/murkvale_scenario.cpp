@@ -12,8 +12,8 @@
 #include "tests/e2e/file_dialog.h"
 #include "tests/e2e/murkvale_ui.h"
 #include "tests/e2e/screenshot.h"
-#include "tests/e2e/text_convert.h"
 #include "tests/e2e/window_search.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale::e2e {
 
@@ -26,7 +26,7 @@ constexpr milliseconds kStartWait{30000};
 
 std::wstring scenarioFolderName() {
     const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-    std::wstring name = fromUtf8(std::string(test->test_suite_name()) + "." + test->name());
+    std::wstring name = toWide(std::string(test->test_suite_name()) + "." + test->name());
     for (auto& c : name) {
         if (c == L'/') c = L'_';
     }

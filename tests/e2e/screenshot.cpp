@@ -3,7 +3,7 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "tests/e2e/text_convert.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale::e2e {
 
@@ -67,7 +67,7 @@ void saveScreenshot(HWND window, const std::string& bmpPath) {
     header.biCompression = BI_RGB;
     header.biSizeImage = imageBytes;
 
-    std::ofstream out(fromUtf8(bmpPath).c_str(), std::ios::binary);
+    std::ofstream out(toWide(bmpPath).c_str(), std::ios::binary);
     if (!out) throw std::runtime_error("cannot write " + bmpPath);
     writeRaw(out, file);
     writeRaw(out, header);

@@ -3,8 +3,8 @@
 #include "tests/e2e/control_input.h"
 #include "tests/e2e/murkvale_scenario.h"
 #include "tests/e2e/murkvale_ui.h"
-#include "tests/e2e/text_convert.h"
 #include "tests/e2e/window_search.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale::e2e {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <sstream>
 
-#include "tests/e2e/text_convert.h"
+#include "text/wide_text_win32.h"
 
 namespace murkvale::e2e {
 

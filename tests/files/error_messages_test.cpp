@@ -28,21 +28,26 @@ TEST(EngineMessages, OwnSentencesNameTheFile) {
     testing::writeBytes(in, testing::Bytes(10, 'x'));
     testing::writeBytes(folder / "plain.vae", testing::Bytes(4, 'p'));
     const PasswordDigest digest = derivePasswordDigest("pw");
-    sealFile(in, 10, folder / "s.vae", digest);
+    sealFile(in, 10, folder / "s.vae", Replace::Allowed, digest);
 
     struct Case {
         std::function<void()> call;
         std::string expected;
     };
     const Case cases[] = {
-        {[&] { sealFile(in, 12, folder / "o.vae", digest); },
+        {[&] { sealFile(in, 12, folder / "o.vae", Replace::Allowed, digest); },
          quoted(in) + " is 10 bytes long now, not the 12 bytes it had when it was loaded."},
-        {[&] { sealFile(in, 10, in, digest); },
+        {[&] { sealFile(in, 10, in, Replace::Allowed, digest); },
          "Cannot write " + quoted(in) + ": it is the file being read, " + quoted(in) + "."},
-        {[&] { SealedFile(folder / "plain.vae").writePlain(folder / "o", digest); },
-         quoted(folder / "plain.vae") + " is not a sealed Vael file."},
-        {[&] { SealedFile(folder / "s.vae").writePlain(folder / "o", derivePasswordDigest("x")); },
-         "The password does not match the one " + quoted(folder / "s.vae") + " was sealed with."},
+        {[&] {
+             SealedFile(folder / "plain.vae").writePlain(folder / "o", Replace::Allowed, digest);
+         },
+         quoted(folder / "plain.vae") + " is not a Vael file."},
+        {[&] {
+             SealedFile(folder / "s.vae")
+                 .writePlain(folder / "o", Replace::Allowed, derivePasswordDigest("x"));
+         },
+         "Password mismatch! The password does not open " + quoted(folder / "s.vae") + "."},
     };
     for (const auto& c : cases) EXPECT_EQ(messageOf(c.call), c.expected);
 }
@@ -58,11 +63,11 @@ TEST(EngineMessages, SystemReasonsEndTheSentence) {
         std::string start;
     };
     const Case cases[] = {
-        {[&] { sealFile(folder / "gone.txt", 1, folder / "o.vae", digest); },
+        {[&] { sealFile(folder / "gone.txt", 1, folder / "o.vae", Replace::Allowed, digest); },
          "Cannot open " + quoted(folder / "gone.txt") + ": "},
         {[&] { SealedFile(folder / "gone.vae"); },
          "Cannot open " + quoted(folder / "gone.vae") + ": "},
-        {[&] { sealFile(folder / "in.txt", 1, folder / "no" / "o.vae", digest); },
+        {[&] { sealFile(folder / "in.txt", 1, folder / "no" / "o.vae", Replace::Allowed, digest); },
          "Cannot write " + quoted(folder / "no" / "o.vae") + ": "},
     };
     for (const auto& c : cases) {

@@ -35,18 +35,19 @@ TEST(GoldenFiles, OpenAsTheirNamesSay) {
         SealedFile sealed(entry.path());
         if (name.outcome == "opens") {
             const testing::Bytes plain = testing::readBytes(data / (name.label + ".plain"));
-            sealed.writePlain(folder / "plain", digest);
+            sealed.writePlain(folder / "plain", Replace::Allowed, digest);
             EXPECT_EQ(testing::readBytes(folder / "plain"), plain);
-            sealFile(data / (name.label + ".plain"), plain.size(), folder / "sealed.vae", digest);
+            sealFile(data / (name.label + ".plain"), plain.size(), folder / "sealed.vae",
+                     Replace::Allowed, digest);
             EXPECT_EQ(testing::readBytes(folder / "sealed.vae"), testing::readBytes(entry.path()));
         } else {
             const FailureKind kind =
                 name.outcome == "not-sealed" ? FailureKind::NotSealed : FailureKind::WrongPassword;
             ASSERT_TRUE(name.outcome == "not-sealed" || name.outcome == "wrong-password");
-            EXPECT_EQ(sealed.hasMarker(), kind != FailureKind::NotSealed);
+            EXPECT_EQ(sealed.isVaelFile(), kind != FailureKind::NotSealed);
             EXPECT_FALSE(sealed.accepts(digest));
             try {
-                sealed.writePlain(folder / "plain", digest);
+                sealed.writePlain(folder / "plain", Replace::Allowed, digest);
                 ADD_FAILURE() << "opened";
             } catch (const EngineError& error) {
                 EXPECT_EQ(error.kind(), kind) << error.what();

@@ -24,9 +24,14 @@ struct Mark {
     std::uint64_t offset;
     std::uint8_t value;
 };
-const Mark kMarks[] = {{0, 0x11},           {1, 0x22},          {kFourGiB - 2, 0x33},
-                       {kFourGiB - 1, 0x44}, {kFourGiB, 0x55},   {kFourGiB + 1, 0x66},
-                       {kSize - 1, 0x77},    {1u << 31, 0x88}};
+const Mark kMarks[] = {{0, 0x11},
+                       {1, 0x22},
+                       {kFourGiB - 2, 0x33},
+                       {kFourGiB - 1, 0x44},
+                       {kFourGiB, 0x55},
+                       {kFourGiB + 1, 0x66},
+                       {kSize - 1, 0x77},
+                       {1u << 31, 0x88}};
 
 std::uint8_t byteAt(const fs::path& path, std::uint64_t offset) {
     std::ifstream in(path, std::ios::binary);
@@ -45,8 +50,8 @@ std::uint64_t sealedOffsetOf(std::uint64_t p) {
 }
 
 bool sameContent(const fs::path& a, const fs::path& b) {
-    InputFile left(a);
-    InputFile right(b);
+    InputFile left(a, Sharing::WithOthers);
+    InputFile right(b, Sharing::WithOthers);
     const std::unique_ptr<std::uint8_t[]> x(new std::uint8_t[kEngineBlockSize]);
     const std::unique_ptr<std::uint8_t[]> y(new std::uint8_t[kEngineBlockSize]);
     for (;;) {
@@ -77,16 +82,18 @@ TEST(LargeFile, SealsAndOpensBeyondFourGiB) {
     const PasswordDigest digest = derivePasswordDigest("large");
     int lastPosition = -1;
     int calls = 0;
-    sealFile(input, kSize, folder / "sealed.vae", digest, [&](int p) {
-        ++calls;
-        lastPosition = p;
-    });
+    sealFile(input, kSize, folder / "sealed.vae", Replace::Allowed, digest,
+             RunHooks{[&](int p) {
+                          ++calls;
+                          lastPosition = p;
+                      },
+                      {}});
     EXPECT_EQ(calls, 100);
     EXPECT_EQ(lastPosition, 99);
     ASSERT_EQ(fs::file_size(folder / "sealed.vae"), kSize + kVaelHeaderSize);
     for (const Mark& mark : kMarks) {
-        const auto keyed = static_cast<std::uint8_t>(mark.offset == 0 ? mark.value
-                                                                      : mark.value + digest.key);
+        const auto keyed =
+            static_cast<std::uint8_t>(mark.offset == 0 ? mark.value : mark.value + digest.key);
         EXPECT_EQ(byteAt(folder / "sealed.vae", sealedOffsetOf(mark.offset)), keyed)
             << "plain offset " << mark.offset;
     }
@@ -94,7 +101,7 @@ TEST(LargeFile, SealsAndOpensBeyondFourGiB) {
     {
         SealedFile sealed(folder / "sealed.vae");
         EXPECT_EQ(sealed.plainLength(), kSize);
-        sealed.writePlain(folder / "plain.bin", digest);
+        sealed.writePlain(folder / "plain.bin", Replace::Allowed, digest);
     }
     fs::remove(folder / "sealed.vae");
     EXPECT_TRUE(sameContent(input, folder / "plain.bin"));

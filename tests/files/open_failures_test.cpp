@@ -34,21 +34,23 @@ struct OpenFailure {
 
 const Prepare nothing = [](const ScratchFolder&, testing::Undo&) {};
 
-void writePlainTo(const fs::path& output, SealedFile& sealed, const ProgressSink& progress = {}) {
-    sealed.writePlain(output, kDigest, progress);
+void writePlainTo(const fs::path& output, SealedFile& sealed, const RunHooks& hooks = {}) {
+    sealed.writePlain(output, Replace::Allowed, kDigest, hooks);
 }
 
-ProgressSink once(std::function<void()> action) {
-    return [action, done = false](int) mutable {
+RunHooks once(std::function<void()> action) {
+    RunHooks hooks;
+    hooks.checkpoint = [action, done = false]() mutable {
         if (!done) action();
         done = true;
     };
+    return hooks;
 }
 
 const OpenFailure kOpenFailures[] = {
     {"wrong password", nothing,
      [](const ScratchFolder& f, SealedFile& s) {
-         s.writePlain(f / "out.txt", derivePasswordDigest("not pw"));
+         s.writePlain(f / "out.txt", Replace::Allowed, derivePasswordDigest("not pw"));
      },
      FailureKind::WrongPassword, "sealed.vae"},
     {"output is the sealed file", nothing,
@@ -78,29 +80,38 @@ const OpenFailure kOpenFailures[] = {
      },
      [](const ScratchFolder& f, SealedFile& s) { writePlainTo(f / "out.txt", s); },
      FailureKind::InputChanged, "sealed.vae"},
-    {"sealed file shrinks while read", nothing,
+    {"sealed file shrinks while read",
+     nothing,
      [](const ScratchFolder& f, SealedFile& s) {
          writePlainTo(f / "out.txt", s,
                       once([&] { fs::resize_file(f / "sealed.vae", kEngineBlockSize); }));
      },
-     FailureKind::InputChanged, "sealed.vae", {"sealed.vae"}},
-    {"sealed file grows while read", nothing,
+     FailureKind::InputChanged,
+     "sealed.vae",
+     {"sealed.vae"}},
+    {"sealed file grows while read",
+     nothing,
      [](const ScratchFolder& f, SealedFile& s) {
          writePlainTo(f / "out.txt", s,
                       once([&] { fs::resize_file(f / "sealed.vae", kPlainSize + 3); }));
      },
-     FailureKind::InputChanged, "sealed.vae", {"sealed.vae"}},
+     FailureKind::InputChanged,
+     "sealed.vae",
+     {"sealed.vae"}},
     {"output folder is missing", nothing,
      [](const ScratchFolder& f, SealedFile& s) { writePlainTo(f / "nowhere" / "out.txt", s); },
      FailureKind::CannotWrite, "out.txt"},
-    {"existing output turns into a folder before the rename", nothing,
+    {"existing output turns into a folder before the rename",
+     nothing,
      [](const ScratchFolder& f, SealedFile& s) {
          writePlainTo(f / "old.txt", s, once([&] {
                           fs::remove(f / "old.txt");
                           fs::create_directory(f / "old.txt");
                       }));
      },
-     FailureKind::CannotWrite, "old.txt", {"old.txt"}},
+     FailureKind::CannotWrite,
+     "old.txt",
+     {"old.txt"}},
     {"disk full",
      [](const ScratchFolder& f, testing::Undo& undo) {
          testing::fullDiskFolderOrSkip(f / "full", undo);
@@ -119,7 +130,7 @@ TEST_P(OpenFileFailure, LeavesNothingBehind) {
     ScratchFolder folder;
     const Bytes plain = testing::patterned(kPlainSize);
     testing::writeBytes(folder / "plain", plain);
-    sealFile(folder / "plain", kPlainSize, folder / "sealed.vae", kDigest);
+    sealFile(folder / "plain", kPlainSize, folder / "sealed.vae", Replace::Allowed, kDigest);
     fs::remove(folder / "plain");
     const Bytes sealedBytes = testing::readBytes(folder / "sealed.vae");
     testing::writeBytes(folder / "old.txt", {'o', 'l', 'd'});
@@ -146,7 +157,9 @@ TEST(SealedFile, RefusesFilesWithoutMarkerOrCheckByte) {
         {"empty", {}, false, FailureKind::NotSealed},
         {"other marker", {0x02, kDigest.check, 1, 2}, false, FailureKind::NotSealed},
         {"marker only", {0x01}, true, FailureKind::WrongPassword},
-        {"other check byte", {0x01, static_cast<std::uint8_t>(kDigest.check ^ 1), 1}, true,
+        {"other check byte",
+         {0x01, static_cast<std::uint8_t>(kDigest.check ^ 1), 1},
+         true,
          FailureKind::WrongPassword},
     };
     for (const auto& c : cases) {
@@ -154,10 +167,11 @@ TEST(SealedFile, RefusesFilesWithoutMarkerOrCheckByte) {
         ScratchFolder folder;
         testing::writeBytes(folder / "in.vae", c.content);
         SealedFile sealed(folder / "in.vae");
-        EXPECT_EQ(sealed.hasMarker(), c.marker);
+        EXPECT_EQ(sealed.isVaelFile(), c.marker);
         EXPECT_FALSE(sealed.accepts(kDigest));
-        testing::expectFailureLeavesFolderAsItWas(
-            folder, c.kind, "in.vae", [&] { sealed.writePlain(folder / "out", kDigest); });
+        testing::expectFailureLeavesFolderAsItWas(folder, c.kind, "in.vae", [&] {
+            sealed.writePlain(folder / "out", Replace::Allowed, kDigest);
+        });
     }
 }
 

@@ -35,132 +35,143 @@ const Prepare nothing = [](const ScratchFolder&, testing::Undo&) {};
 // Three blocks, so the progress sink runs while most of the input is unread.
 constexpr std::uint64_t kInputSize = 3 * kEngineBlockSize;
 
-// A sink that does `action` once, on the first position reported.
-ProgressSink once(std::function<void()> action) {
-    return [action, done = false](int) mutable {
+// Hooks that do `action` once, after the first block is written.
+RunHooks once(std::function<void()> action) {
+    RunHooks hooks;
+    hooks.checkpoint = [action, done = false]() mutable {
         if (!done) action();
         done = true;
     };
+    return hooks;
 }
 
 const SealFailure kSealFailures[] = {
-        {"missing input", nothing,
-         [](const ScratchFolder& f, std::uint64_t) {
-             sealFile(f / "missing.txt", 0, f / "out.vae", kDigest);
-         },
-         FailureKind::CannotOpen, "missing.txt"},
-        {"input is a folder",
-         [](const ScratchFolder& f, testing::Undo&) { fs::create_directory(f / "dir.txt"); },
-         [](const ScratchFolder& f, std::uint64_t) {
-             sealFile(f / "dir.txt", 0, f / "out.vae", kDigest);
-         },
-         FailureKind::CannotOpen, "dir.txt"},
-        {"input is a named pipe",
-         [](const ScratchFolder& f, testing::Undo&) { testing::namedPipeOrSkip(f / "pipe"); },
-         [](const ScratchFolder& f, std::uint64_t) {
-             sealFile(f / "pipe", 0, f / "out.vae", kDigest);
-         },
-         FailureKind::CannotOpen, "pipe"},
-        {"output is a device", nothing,
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, testing::nullDevice(), kDigest);
-         },
-         FailureKind::CannotWrite, testing::nullDevice().u8string()},
-        {"input shorter than measured", nothing,
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size + 2, f / "out.vae", kDigest);
-         },
-         FailureKind::InputChanged, "in.txt"},
-        {"input longer than measured", nothing,
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size - 2, f / "out.vae", kDigest);
-         },
-         FailureKind::InputChanged, "in.txt"},
-        {"input shrinks while read", nothing,
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "out.vae", kDigest,
-                      once([&] { fs::resize_file(f / "in.txt", kEngineBlockSize + 10); }));
-         },
-         FailureKind::InputChanged, "in.txt", {"in.txt"}},
-        {"input grows while read", nothing,
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "out.vae", kDigest,
-                      once([&] { fs::resize_file(f / "in.txt", size + 1); }));
-         },
-         FailureKind::InputChanged, "in.txt", {"in.txt"}},
-        {"output is the input", nothing,
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "in.txt", kDigest);
-         },
-         FailureKind::SameFile, "in.txt"},
-        {"output is the input spelt another way",
-         [](const ScratchFolder& f, testing::Undo&) { fs::create_directory(f / "sub"); },
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "sub" / ".." / "." / "in.txt", kDigest);
-         },
-         FailureKind::SameFile, "in.txt"},
-        {"output is a hard link to the input",
-         [](const ScratchFolder& f, testing::Undo&) {
-             fs::create_hard_link(f / "in.txt", f / "hard.vae");
-         },
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "hard.vae", kDigest);
-         },
-         FailureKind::SameFile, "hard.vae"},
-        {"output is a symbolic link to the input",
-         [](const ScratchFolder& f, testing::Undo&) {
-             testing::symlinkOrSkip(f / "in.txt", f / "soft.vae");
-         },
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "soft.vae", kDigest);
-         },
-         FailureKind::SameFile, "soft.vae"},
-        {"output folder is a file", nothing,
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "old.vae" / "out.vae", kDigest);
-         },
-         FailureKind::CannotWrite, "out.vae"},
-        {"output folder is missing", nothing,
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "nowhere" / "out.vae", kDigest);
-         },
-         FailureKind::CannotWrite, "out.vae"},
-        {"output is a folder",
-         [](const ScratchFolder& f, testing::Undo&) { fs::create_directory(f / "folder.vae"); },
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "folder.vae", kDigest);
-         },
-         FailureKind::CannotWrite, "folder.vae"},
-        {"output turns into a folder before the rename", nothing,
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "old.vae", kDigest, once([&] {
-                          fs::remove(f / "old.vae");
-                          fs::create_directory(f / "old.vae");
-                      }));
-         },
-         FailureKind::CannotWrite, "old.vae", {"old.vae"}},
-        {"folder without write access",
-         [](const ScratchFolder& f, testing::Undo& undo) {
-             testing::readOnlyFolderOrSkip(f / "locked", undo);
-         },
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "locked" / "out.vae", kDigest);
-         },
-         FailureKind::CannotWrite, "out.vae"},
-        {"file size limit",
-         [](const ScratchFolder&, testing::Undo& undo) { testing::fileSizeLimitOrSkip(100000, undo); },
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "out.vae", kDigest);
-         },
-         FailureKind::CannotWrite, "out.vae"},
-        {"disk full",
-         [](const ScratchFolder& f, testing::Undo& undo) {
-             testing::fullDiskFolderOrSkip(f / "full", undo);
-         },
-         [](const ScratchFolder& f, std::uint64_t size) {
-             sealFile(f / "in.txt", size, f / "full" / "out.vae", kDigest);
-         },
-         FailureKind::CannotWrite, "out.vae"},
+    {"missing input", nothing,
+     [](const ScratchFolder& f, std::uint64_t) {
+         sealFile(f / "missing.txt", 0, f / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotOpen, "missing.txt"},
+    {"input is a folder",
+     [](const ScratchFolder& f, testing::Undo&) { fs::create_directory(f / "dir.txt"); },
+     [](const ScratchFolder& f, std::uint64_t) {
+         sealFile(f / "dir.txt", 0, f / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotOpen, "dir.txt"},
+    {"input is a named pipe",
+     [](const ScratchFolder& f, testing::Undo&) { testing::namedPipeOrSkip(f / "pipe"); },
+     [](const ScratchFolder& f, std::uint64_t) {
+         sealFile(f / "pipe", 0, f / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotOpen, "pipe"},
+    {"output is a device", nothing,
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, testing::nullDevice(), Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotWrite, testing::nullDevice().u8string()},
+    {"input shorter than measured", nothing,
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size + 2, f / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::InputChanged, "in.txt"},
+    {"input longer than measured", nothing,
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size - 2, f / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::InputChanged, "in.txt"},
+    {"input shrinks while read",
+     nothing,
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "out.vae", Replace::Allowed, kDigest,
+                  once([&] { fs::resize_file(f / "in.txt", kEngineBlockSize + 10); }));
+     },
+     FailureKind::InputChanged,
+     "in.txt",
+     {"in.txt"}},
+    {"input grows while read",
+     nothing,
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "out.vae", Replace::Allowed, kDigest,
+                  once([&] { fs::resize_file(f / "in.txt", size + 1); }));
+     },
+     FailureKind::InputChanged,
+     "in.txt",
+     {"in.txt"}},
+    {"output is the input", nothing,
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "in.txt", Replace::Allowed, kDigest);
+     },
+     FailureKind::SameFile, "in.txt"},
+    {"output is the input spelt another way",
+     [](const ScratchFolder& f, testing::Undo&) { fs::create_directory(f / "sub"); },
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "sub" / ".." / "." / "in.txt", Replace::Allowed, kDigest);
+     },
+     FailureKind::SameFile, "in.txt"},
+    {"output is a hard link to the input",
+     [](const ScratchFolder& f, testing::Undo&) {
+         fs::create_hard_link(f / "in.txt", f / "hard.vae");
+     },
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "hard.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::SameFile, "hard.vae"},
+    {"output is a symbolic link to the input",
+     [](const ScratchFolder& f, testing::Undo&) {
+         testing::symlinkOrSkip(f / "in.txt", f / "soft.vae");
+     },
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "soft.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::SameFile, "soft.vae"},
+    {"output folder is a file", nothing,
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "old.vae" / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotWrite, "out.vae"},
+    {"output folder is missing", nothing,
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "nowhere" / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotWrite, "out.vae"},
+    {"output is a folder",
+     [](const ScratchFolder& f, testing::Undo&) { fs::create_directory(f / "folder.vae"); },
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "folder.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotWrite, "folder.vae"},
+    {"output turns into a folder before the rename",
+     nothing,
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "old.vae", Replace::Allowed, kDigest, once([&] {
+                      fs::remove(f / "old.vae");
+                      fs::create_directory(f / "old.vae");
+                  }));
+     },
+     FailureKind::CannotWrite,
+     "old.vae",
+     {"old.vae"}},
+    {"folder without write access",
+     [](const ScratchFolder& f, testing::Undo& undo) {
+         testing::readOnlyFolderOrSkip(f / "locked", undo);
+     },
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "locked" / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotWrite, "out.vae"},
+    {"file size limit",
+     [](const ScratchFolder&, testing::Undo& undo) { testing::fileSizeLimitOrSkip(100000, undo); },
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotWrite, "out.vae"},
+    {"disk full",
+     [](const ScratchFolder& f, testing::Undo& undo) {
+         testing::fullDiskFolderOrSkip(f / "full", undo);
+     },
+     [](const ScratchFolder& f, std::uint64_t size) {
+         sealFile(f / "in.txt", size, f / "full" / "out.vae", Replace::Allowed, kDigest);
+     },
+     FailureKind::CannotWrite, "out.vae"},
 };
 
 // Names the row in failure reports instead of dumping its bytes.

@@ -14,8 +14,15 @@ using testing::Bytes;
 using testing::ScratchFolder;
 
 TEST(SealedFile, RoundTripsAcrossBlockBoundaries) {
-    const std::size_t lengths[] = {0, 1, 2, 3, 5, kEngineBlockSize - 1, kEngineBlockSize,
-                                   kEngineBlockSize + 1, 2 * kEngineBlockSize + 3};
+    const std::size_t lengths[] = {0,
+                                   1,
+                                   2,
+                                   3,
+                                   5,
+                                   kEngineBlockSize - 1,
+                                   kEngineBlockSize,
+                                   kEngineBlockSize + 1,
+                                   2 * kEngineBlockSize + 3};
     const PasswordDigest digest = derivePasswordDigest("pass word");
     for (std::size_t length : lengths) {
         SCOPED_TRACE(::testing::Message() << "length " << length);
@@ -26,23 +33,25 @@ TEST(SealedFile, RoundTripsAcrossBlockBoundaries) {
         std::vector<int> expectedSeal;
         std::vector<int> expectedOpen;
         Bytes expected = {kVaelMarker, digest.check};
-        const Bytes body = encryptBody(plain, digest.key, [&](int p) { expectedSeal.push_back(p); });
+        const Bytes body =
+            encryptBody(plain, digest.key, [&](int p) { expectedSeal.push_back(p); });
         expected.insert(expected.end(), body.begin(), body.end());
         decryptBody(body, digest.key, [&](int p) { expectedOpen.push_back(p); });
 
         std::vector<int> sealProgress;
-        sealFile(folder / "in.bin", length, folder / "out.vae", digest,
-                 [&](int p) { sealProgress.push_back(p); });
+        sealFile(folder / "in.bin", length, folder / "out.vae", Replace::Allowed, digest,
+                 RunHooks{[&](int p) { sealProgress.push_back(p); }, {}});
         EXPECT_EQ(testing::readBytes(folder / "out.vae"), expected);
         EXPECT_EQ(sealProgress, expectedSeal);
 
         SealedFile sealed(folder / "out.vae");
         EXPECT_EQ(sealed.sealedLength(), length + 2);
         EXPECT_EQ(sealed.plainLength(), length);
-        EXPECT_TRUE(sealed.hasMarker());
+        EXPECT_TRUE(sealed.isVaelFile());
         EXPECT_TRUE(sealed.accepts(digest));
         std::vector<int> openProgress;
-        sealed.writePlain(folder / "back.bin", digest, [&](int p) { openProgress.push_back(p); });
+        sealed.writePlain(folder / "back.bin", Replace::Allowed, digest,
+                          RunHooks{[&](int p) { openProgress.push_back(p); }, {}});
         EXPECT_EQ(testing::readBytes(folder / "back.bin"), plain);
         EXPECT_EQ(openProgress, expectedOpen);
 
@@ -57,9 +66,9 @@ TEST(SealedFile, ReplacesExistingOutputsWhole) {
     testing::writeBytes(folder / "out.vae", Bytes(5000, 'o'));
     testing::writeBytes(folder / "back.txt", Bytes(5000, 'b'));
 
-    sealFile(folder / "in.txt", 2, folder / "out.vae", digest);
+    sealFile(folder / "in.txt", 2, folder / "out.vae", Replace::Allowed, digest);
     EXPECT_EQ(testing::readBytes(folder / "out.vae").size(), 4u);
-    SealedFile(folder / "out.vae").writePlain(folder / "back.txt", digest);
+    SealedFile(folder / "out.vae").writePlain(folder / "back.txt", Replace::Allowed, digest);
     EXPECT_EQ(testing::readBytes(folder / "back.txt"), (Bytes{'h', 'i'}));
     EXPECT_EQ(folder.names(), (std::set<std::string>{"in.txt", "out.vae", "back.txt"}));
 }
@@ -69,10 +78,10 @@ TEST(SealedFile, OpensTwiceFromTheSameHandle) {
     const PasswordDigest digest = derivePasswordDigest("twice");
     const Bytes plain = testing::patterned(1001);
     testing::writeBytes(folder / "in.bin", plain);
-    sealFile(folder / "in.bin", plain.size(), folder / "s.vae", digest);
+    sealFile(folder / "in.bin", plain.size(), folder / "s.vae", Replace::Allowed, digest);
     SealedFile sealed(folder / "s.vae");
-    sealed.writePlain(folder / "a.bin", digest);
-    sealed.writePlain(folder / "b.bin", digest);
+    sealed.writePlain(folder / "a.bin", Replace::Allowed, digest);
+    sealed.writePlain(folder / "b.bin", Replace::Allowed, digest);
     EXPECT_EQ(testing::readBytes(folder / "a.bin"), plain);
     EXPECT_EQ(testing::readBytes(folder / "b.bin"), plain);
 }
@@ -83,8 +92,8 @@ TEST(SealedFile, NonAsciiNamesWork) {
     const auto input = folder.path() / std::filesystem::u8path(u8"d\u00e9j\u00e0 vu.txt");
     const auto output = folder.path() / std::filesystem::u8path(u8"\u00fcber.vae");
     testing::writeBytes(input, {1, 2, 3});
-    sealFile(input, 3, output, digest);
-    SealedFile(output).writePlain(folder / "back", digest);
+    sealFile(input, 3, output, Replace::Allowed, digest);
+    SealedFile(output).writePlain(folder / "back", Replace::Allowed, digest);
     EXPECT_EQ(testing::readBytes(folder / "back"), (Bytes{1, 2, 3}));
 }
 

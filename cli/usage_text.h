@@ -1,9 +1,0 @@
-#pragma once
-#include <string>
-
-namespace murkvale {
-
-std::string helpText();
-std::string versionText();
-
-}  // namespace murkvale

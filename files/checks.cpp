@@ -1,0 +1,47 @@
+#include "files/checks.h"
+
+#include <optional>
+
+#include "files/error_text.h"
+#include "files/platform_file.h"
+
+namespace murkvale {
+
+std::uint64_t checkSealable(const std::filesystem::path& input, Sharing sharing) {
+    const InputFile file(input, sharing);
+    return file.length();
+}
+
+namespace {
+
+void checkOutputAgainst(const std::optional<FileIdentity>& inputIdentity,
+                        const std::filesystem::path& input, const std::filesystem::path& output,
+                        Replace replace) {
+    const std::optional<ExistingFile> existing = examine(output);
+    if (existing) {
+        if (inputIdentity && *inputIdentity == existing->identity) throwSameFile(output, input);
+        // Renaming over a device node (say /dev/null when run as root) would
+        // replace the node itself.
+        if (!existing->regular) throwNotRegular(output);
+    }
+    if (replace == Replace::Never && nameTaken(output)) {
+        throwOutputExists(output, ownReason("a file of that name already exists"));
+    }
+}
+
+}  // namespace
+
+void checkOutput(const std::filesystem::path& input, const std::filesystem::path& output,
+                 Replace replace) {
+    const std::optional<ExistingFile> read = examine(input);
+    checkOutputAgainst(read ? std::optional<FileIdentity>(read->identity) : std::nullopt, input,
+                       output, replace);
+}
+
+void checkOutput(const InputFile& input, const std::filesystem::path& output, Replace replace) {
+    checkOutputAgainst(input.identity(), input.path(), output, replace);
+}
+
+bool outputExists(const std::filesystem::path& output) { return nameTaken(output); }
+
+}  // namespace murkvale

@@ -1,0 +1,31 @@
+#pragma once
+// The checks every front end makes before anything is written, and before a
+// password is asked where its flow allows it. The engine makes them again when
+// it writes, since files can change in between. Each throws EngineError.
+#include <cstdint>
+#include <filesystem>
+
+#include "files/engine_error.h"
+#include "files/file_policy.h"
+
+namespace murkvale {
+
+// The length of `input`, an existing regular file that can be read, and so
+// sealed. CannotOpen.
+std::uint64_t checkSealable(const std::filesystem::path& input,
+                            Sharing sharing = Sharing::WithOthers);
+
+// Refuses an output that is the input itself (any spelling, a hard or a
+// symbolic link), that is not a regular file (a folder, a device), or that
+// exists when replacing is not allowed. SameFile, CannotWrite, OutputExists.
+void checkOutput(const std::filesystem::path& input, const std::filesystem::path& output,
+                 Replace replace);
+
+// The engine's own form, with the input already open.
+class InputFile;
+void checkOutput(const InputFile& input, const std::filesystem::path& output, Replace replace);
+
+// Whether anything has the output's name now, a dangling link included.
+bool outputExists(const std::filesystem::path& output);
+
+}  // namespace murkvale
