@@ -8,6 +8,7 @@
 
 #include "files/engine_error.h"
 #include "files/file_policy.h"
+#include "files/output_sink.h"
 
 namespace murkvale {
 
@@ -60,13 +61,6 @@ class InputFile {
   private:
     std::filesystem::path path_;
     NativeHandle handle_;
-};
-
-// Where the engine writes the bytes it makes.
-class OutputSink {
-  public:
-    virtual ~OutputSink() = default;
-    virtual void write(const std::uint8_t* data, std::size_t size) = 0;  // CannotWrite
 };
 
 // A new file beside `target`, created exclusively under a unique name, that

@@ -27,6 +27,14 @@ void finish(TempOutputFile& out, const RunHooks& hooks) {
     out.commit();
 }
 
+void sealInto(InputFile& in, std::uint64_t expectedSize, OutputSink& out, PasswordDigest digest,
+              const RunHooks& hooks) {
+    const std::uint8_t header[kVaelHeaderSize] = {kVaelMarker, digest.check};
+    out.write(header, sizeof header);
+    BodyTransform transform(BodyDirection::Seal, expectedSize, digest.key, hooks.progress);
+    pumpBody(in, expectedSize, transform, out, hooks, kSinceLoaded);
+}
+
 }  // namespace
 
 void sealFile(const std::filesystem::path& input, std::uint64_t expectedSize,
@@ -37,11 +45,15 @@ void sealFile(const std::filesystem::path& input, std::uint64_t expectedSize,
     requireLength(in, expectedSize, kSinceLoaded);
 
     TempOutputFile out(output, replace);
-    const std::uint8_t header[kVaelHeaderSize] = {kVaelMarker, digest.check};
-    out.write(header, sizeof header);
-    BodyTransform transform(BodyDirection::Seal, expectedSize, digest.key, hooks.progress);
-    pumpBody(in, expectedSize, transform, out, hooks, kSinceLoaded);
+    sealInto(in, expectedSize, out, digest, hooks);
     finish(out, hooks);
+}
+
+void sealFileTo(const std::filesystem::path& input, std::uint64_t expectedSize, OutputSink& sink,
+                PasswordDigest digest, const RunHooks& hooks) {
+    InputFile in(input, Sharing::WithOthers);
+    requireLength(in, expectedSize, kSinceLoaded);
+    sealInto(in, expectedSize, sink, digest, hooks);
 }
 
 struct SealedFile::Impl {
@@ -93,11 +105,9 @@ void SealedFile::checkPassword(PasswordDigest digest) const {
     if (!accepts(digest)) throwWrongPassword(path());
 }
 
-void SealedFile::writePlain(const std::filesystem::path& output, Replace replace,
-                            PasswordDigest digest, const RunHooks& hooks) {
+InputFile& SealedFile::bodyReadyFor(PasswordDigest digest) {
     checkPassword(digest);
     InputFile& in = impl_->file;
-    checkOutput(in, output, replace);
     requireLength(in, impl_->length, kSinceOpened);
 
     // The header is read again, so a file replaced since it was opened is not
@@ -108,11 +118,24 @@ void SealedFile::writePlain(const std::filesystem::path& output, Replace replace
         header[1] != impl_->header[1]) {
         throwContentChanged(path(), kSinceOpened);
     }
+    return in;
+}
 
+void SealedFile::writePlain(const std::filesystem::path& output, Replace replace,
+                            PasswordDigest digest, const RunHooks& hooks) {
+    checkPassword(digest);
+    checkOutput(impl_->file, output, replace);
+    InputFile& in = bodyReadyFor(digest);
     TempOutputFile out(output, replace);
     BodyTransform transform(BodyDirection::Open, plainLength(), digest.key, hooks.progress);
     pumpBody(in, impl_->length, transform, out, hooks, kSinceOpened);
     finish(out, hooks);
+}
+
+void SealedFile::writePlainTo(OutputSink& sink, PasswordDigest digest, const RunHooks& hooks) {
+    InputFile& in = bodyReadyFor(digest);
+    BodyTransform transform(BodyDirection::Open, plainLength(), digest.key, hooks.progress);
+    pumpBody(in, impl_->length, transform, sink, hooks, kSinceOpened);
 }
 
 }  // namespace murkvale

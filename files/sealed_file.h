@@ -9,9 +9,12 @@
 #include "cipher/password_digest.h"
 #include "files/engine_error.h"
 #include "files/file_policy.h"
+#include "files/output_sink.h"
 #include "files/run_hooks.h"
 
 namespace murkvale {
+
+class InputFile;
 
 // Seals `input`, which must still be `expectedSize` bytes long, into `output`.
 // Throws EngineError (SameFile, OutputExists, CannotOpen, CannotRead,
@@ -19,6 +22,12 @@ namespace murkvale {
 void sealFile(const std::filesystem::path& input, std::uint64_t expectedSize,
               const std::filesystem::path& output, Replace replace, PasswordDigest digest,
               const RunHooks& hooks = {});
+
+// The same into `sink`, a stream: every byte written stays written, so a
+// failure midway leaves part of the output. The input is checked before the
+// first byte. Throws as sealFile but never SameFile or OutputExists.
+void sealFileTo(const std::filesystem::path& input, std::uint64_t expectedSize, OutputSink& sink,
+                PasswordDigest digest, const RunHooks& hooks = {});
 
 // A sealed file opened for reading, its header already read, so the marker and
 // the password can be tested before any output exists.
@@ -48,7 +57,14 @@ class SealedFile {
     void writePlain(const std::filesystem::path& output, Replace replace, PasswordDigest digest,
                     const RunHooks& hooks = {});
 
+    // The same into `sink`, a stream (see sealFileTo).
+    void writePlainTo(OutputSink& sink, PasswordDigest digest, const RunHooks& hooks = {});
+
   private:
+    // Checks the password and that the file is as it was opened, and leaves
+    // it positioned at its body.
+    InputFile& bodyReadyFor(PasswordDigest digest);
+
     struct Impl;
     std::unique_ptr<Impl> impl_;
 };

@@ -73,6 +73,29 @@ TEST(SealedFile, ReplacesExistingOutputsWhole) {
     EXPECT_EQ(folder.names(), (std::set<std::string>{"in.txt", "out.vae", "back.txt"}));
 }
 
+// A stream gets the bytes the file would hold, and no file appears.
+TEST(SealedFile, StreamsWhatTheFileWouldHold) {
+    struct Collect : OutputSink {
+        void write(const std::uint8_t* data, std::size_t size) override {
+            bytes.insert(bytes.end(), data, data + size);
+        }
+        Bytes bytes;
+    };
+    ScratchFolder folder;
+    const PasswordDigest digest = derivePasswordDigest("stream");
+    const Bytes plain = testing::patterned(2 * kEngineBlockSize + 3);
+    testing::writeBytes(folder / "in.bin", plain);
+    sealFile(folder / "in.bin", plain.size(), folder / "s.vae", Replace::Never, digest);
+
+    Collect sealedStream;
+    sealFileTo(folder / "in.bin", plain.size(), sealedStream, digest);
+    EXPECT_EQ(sealedStream.bytes, testing::readBytes(folder / "s.vae"));
+    Collect plainStream;
+    SealedFile(folder / "s.vae").writePlainTo(plainStream, digest);
+    EXPECT_EQ(plainStream.bytes, plain);
+    EXPECT_EQ(folder.names(), (std::set<std::string>{"in.bin", "s.vae"}));
+}
+
 TEST(SealedFile, OpensTwiceFromTheSameHandle) {
     ScratchFolder folder;
     const PasswordDigest digest = derivePasswordDigest("twice");
