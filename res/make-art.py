@@ -1,9 +1,12 @@
 #!/usr/bin/env python3
-"""Draws Murkvale's icon (res/murkvale.ico: 32x32 and 16x16, 16 colours) and
-the About picture (res/about.bmp: 200x110, 8 bits per pixel, 256 colours).
-A padlock over a folded sheet of paper. Run from anywhere; writes beside itself."""
+"""Draws Murkvale's icon (res/murkvale.ico: 32x32 and 16x16, 16 colours), the
+desktop icons of the Linux window (res/icons/murkvale-48.png and -256.png,
+smoothed RGBA) and the About picture (res/about.bmp: 200x110, 8 bits per
+pixel, 256 colours). A padlock over a folded sheet of paper. Run from
+anywhere; writes beside itself, the same bytes every time."""
 import os
 import struct
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
@@ -14,8 +17,9 @@ VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0,
 BLACK, DARK_YELLOW, LIGHT_GREY, GREY, YELLOW, WHITE, NAVY = 0, 3, 7, 8, 11, 15, 4
 
 
-def padlock(size):
-    """Returns rows (top first) of palette indices, None where transparent."""
+def padlock(size, scaled_lines=False):
+    """Returns rows (top first) of palette indices, None where transparent.
+    Lines are one pixel wide unless scaled_lines, which widens them with the size."""
     s = size / 32.0
     img = [[None] * size for _ in range(size)]
 
@@ -29,15 +33,20 @@ def padlock(size):
             fold = (x - 16 * s) > (y - 1 * s)
             if not fold:
                 put(x, y, WHITE)
+    t = max(1, int(s)) if scaled_lines else 1
     for y in range(int(1 * s), int(24 * s)):
-        put(int(3 * s), y, GREY)
+        for k in range(t):
+            put(int(3 * s) + k, y, GREY)
     for x in range(int(3 * s), int(22 * s)):
-        put(x, int(1 * s), GREY)
+        for k in range(t):
+            put(x, int(1 * s) + k, GREY)
     for i in range(int(6 * s)):
-        put(int(16 * s) + i, int(1 * s) + i, GREY)
+        for k in range(t):
+            put(int(16 * s) + i + k, int(1 * s) + i, GREY)
     for y in range(int(4 * s), int(9 * s), max(1, int(2 * s))):
         for x in range(int(6 * s), int(15 * s)):
-            put(x, y, NAVY)
+            for k in range(t):
+                put(x, y + k, NAVY)
 
     # Shackle: a thick arch above the body.
     cx, cy = 20 * s, 17 * s
@@ -55,7 +64,7 @@ def padlock(size):
     x0, x1, y0, y1 = int(10 * s), int(30 * s), int(18 * s), int(31 * s)
     for y in range(y0, y1 + 1):
         for x in range(x0, x1 + 1):
-            edge = x in (x0, x1) or y in (y0, y1)
+            edge = min(x - x0, x1 - x, y - y0, y1 - y) < t
             put(x, y, BLACK if edge else (YELLOW if y < (y0 + y1) / 2 else DARK_YELLOW))
     kx, ky = 20 * s, 23 * s
     for y in range(size):
@@ -140,6 +149,42 @@ def write_picture(path):
         f.write(file_header + header + table + body)
 
 
+def smooth_rgba(size, over=4):
+    """The padlock drawn `over` times larger and averaged down, so its curves
+    and slopes are not stair-stepped at desktop sizes."""
+    big = padlock(size * over, scaled_lines=True)
+    rows = []
+    for y in range(size):
+        row = bytearray()
+        for x in range(size):
+            r = g = b = a = 0
+            for yy in range(y * over, (y + 1) * over):
+                for xx in range(x * over, (x + 1) * over):
+                    c = big[yy][xx]
+                    if c is None:
+                        continue
+                    cr, cg, cb = VGA[c]
+                    r, g, b, a = r + cr, g + cg, b + cb, a + 1
+            n = over * over
+            row += bytes((r // a, g // a, b // a, 255 * a // n)) if a else bytes(4)
+        rows.append(bytes(row))
+    return rows
+
+
+def write_png(path, size):
+    def chunk(kind, data):
+        return (struct.pack('>I', len(data)) + kind + data +
+                struct.pack('>I', zlib.crc32(kind + data) & 0xFFFFFFFF))
+    raw = b''.join(b'\0' + row for row in smooth_rgba(size))
+    header = struct.pack('>IIBBBBB', size, size, 8, 6, 0, 0, 0)  # 8-bit RGBA
+    with open(path, 'wb') as f:
+        f.write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', header) +
+                chunk(b'IDAT', zlib.compress(raw, 9)) + chunk(b'IEND', b''))
+
+
 if __name__ == '__main__':
     write_icon(os.path.join(HERE, 'murkvale.ico'))
+    os.makedirs(os.path.join(HERE, 'icons'), exist_ok=True)
+    for size in (48, 256):
+        write_png(os.path.join(HERE, 'icons', 'murkvale-%d.png' % size), size)
     write_picture(os.path.join(HERE, 'about.bmp'))
