@@ -4,12 +4,12 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <system_error>
 
 #include "cipher/password_digest.h"
 #include "cipher/wipe.h"
 #include "commands/failure_text.h"
 #include "files/checks.h"
+#include "files/platform_file.h"
 #include "files/sealed_file.h"
 
 namespace murkvale {
@@ -145,8 +145,10 @@ void FileCommands::OnDecrypt() {
 
 void FileCommands::OnDropFiles(const std::vector<std::filesystem::path>& paths) {
     runAlone(busy_, [&] {
-        std::error_code ignored;
-        if (paths.size() != 1 || std::filesystem::is_directory(paths.front(), ignored)) {
+        // A folder is not a file; nor is a device or a pipe. A missing file
+        // goes on to load and is reported as Load File... reports it.
+        const auto found = paths.size() == 1 ? examine(paths.front()) : std::nullopt;
+        if (paths.size() != 1 || (found && !found->regular)) {
             window_.messageBox("Please drop a single file.", "Error");
             return;
         }

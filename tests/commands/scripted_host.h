@@ -38,7 +38,7 @@ class ScriptedHost : public WindowServices {
     void repaint() override;
     void setProgressRange(int low, int high) override;
     void setProgressPosition(int position) override;
-    // Not recorded: how often it comes depends on the clock.
+    // Not recorded: it comes after every block.
     void keepAlive() override {
         if (duringRun) duringRun();
     }
