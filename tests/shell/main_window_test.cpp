@@ -16,6 +16,7 @@
 #include "shell/framework_messages.h"
 #include "shell/main_dialog.h"
 #include "shell/win_app.h"
+#include "tests/shell/shown_boxes.h"
 
 namespace murkvale {
 namespace {
@@ -27,52 +28,6 @@ class TestApp : public CWinApp {
     BOOL InitInstance() override { return FALSE; }
 };
 TestApp testApp;
-
-struct ShownBox {
-    std::wstring caption;
-    std::wstring text;
-    bool icon = false;
-    bool operator==(const ShownBox& other) const {
-        return caption == other.caption && text == other.text && icon == other.icon;
-    }
-};
-
-void PrintTo(const ShownBox& box, std::ostream* out) {
-    *out << "box \"" << fs::path(box.caption).u8string() << "\": \""
-         << fs::path(box.text).u8string() << "\"" << (box.icon ? " with an icon" : "");
-}
-
-std::vector<ShownBox> shownBoxes;
-HHOOK boxHook = nullptr;
-
-BOOL CALLBACK findShownIcon(HWND child, LPARAM found) {
-    const auto style = static_cast<DWORD>(GetWindowLongPtrW(child, GWL_STYLE));
-    // The style, not IsWindowVisible: the box itself is not shown yet.
-    if ((style & WS_VISIBLE) && (style & SS_TYPEMASK) == SS_ICON &&
-        SendMessageW(child, STM_GETICON, 0, 0) != 0) {
-        *reinterpret_cast<bool*>(found) = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Records each message box as it activates and closes it with OK.
-LRESULT CALLBACK closeBoxes(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        wchar_t text[512] = {};
-        // A message box's text is its static control 0xFFFF.
-        if (GetDlgItemTextW(window, 0xFFFF, text, 512) > 0) {
-            wchar_t caption[256] = {};
-            GetWindowTextW(window, caption, 256);
-            ShownBox box{caption, text};
-            EnumChildWindows(window, findShownIcon, reinterpret_cast<LPARAM>(&box.icon));
-            shownBoxes.push_back(box);
-            PostMessageW(window, WM_COMMAND, IDOK, 0);
-        }
-    }
-    return CallNextHookEx(boxHook, code, wParam, lParam);
-}
 
 // What Explorer hands over: a DROPFILES header, then the wide paths, each
 // ending in a NUL, and one more NUL at the end.
@@ -170,11 +125,8 @@ class DroppedFiles : public testing::TestWithParam<DropRow> {
         std::ofstream(folder_ / kWideName, std::ios::binary) << "abcdef";
         std::ofstream(folder_ / "b.txt", std::ios::binary) << "xyz";
         setHandlerFailureReporter(reportCommandFailure);
-        shownBoxes.clear();
-        boxHook = SetWindowsHookExW(WH_CBT, closeBoxes, nullptr, GetCurrentThreadId());
     }
     void TearDown() override {
-        UnhookWindowsHookEx(boxHook);
         std::error_code ignored;
         fs::remove_all(folder_, ignored);
     }
@@ -187,6 +139,7 @@ class DroppedFiles : public testing::TestWithParam<DropRow> {
     }
 
     fs::path folder_;
+    BoxRecorder boxes_;
 };
 
 TEST_P(DroppedFiles, DoWhatLoadFileDoesOrSaySo) {
@@ -202,7 +155,7 @@ TEST_P(DroppedFiles, DoWhatLoadFileDoesOrSaySo) {
     EXPECT_EQ(window.sizeShown, row.sizeShown);
     std::vector<ShownBox> expected = row.boxes;
     for (auto& box : expected) box.text = inFolder(box.text);
-    EXPECT_EQ(shownBoxes, expected);
+    EXPECT_EQ(boxes_.boxes(), expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Drops, DroppedFiles, testing::ValuesIn(kDropRows),
