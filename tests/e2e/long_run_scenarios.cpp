@@ -200,6 +200,7 @@ TEST_F(LongRun, WindowAnswersThroughoutAndStartsNothingElse) {
     SetForegroundWindow(mainWindow());
     // A real click starts the run: the same click later must reach the window.
     startSealing(L"long.vae", realClickOnEncrypt);
+    const auto started = Clock::now();
     Prober prober(mainWindow());
 
     for (const Poke& poke : kPokes) {
@@ -215,6 +216,7 @@ TEST_F(LongRun, WindowAnswersThroughoutAndStartsNothingElse) {
     step("the run ends, with nothing started by what was done during it");
     waitForTheRunToEnd();
     prober.stop();
+    const auto took = std::chrono::duration_cast<milliseconds>(Clock::now() - started);
     // Input kept by the system would start its command now: give it time.
     Sleep(3000);
     ASSERT_TRUE(programRunning()) << "a key given during the run pressed Quit afterwards";
@@ -226,7 +228,8 @@ TEST_F(LongRun, WindowAnswersThroughoutAndStartsNothingElse) {
     EXPECT_EQ(prober.unanswered(), 0) << "probes the window never answered";
     ASSERT_FALSE(answers.empty());
     std::sort(answers.begin(), answers.end());
-    std::printf("  %zu probes: median answer %lld ms, slowest %lld ms\n", answers.size(),
+    std::printf("  run of %.1f s, %zu probes: median answer %lld ms, slowest %lld ms\n",
+                static_cast<double>(took.count()) / 1000, answers.size(),
                 static_cast<long long>(answers[answers.size() / 2].count()),
                 static_cast<long long>(answers.back().count()));
     EXPECT_LT(answers.back(), kHungAfter);
