@@ -184,6 +184,14 @@ const Poke kPokes[] = {
          pressChord({VK_SPACE});
      }},
     {"BM_CLICK posted to Decrypt...", [](HWND main) { clickButton(main, ui::kDecrypt); }},
+    // Sent messages are answered inside the look at the queue: only the
+    // window's busy flag stops these.
+    {"BM_CLICK sent to Encrypt...",
+     [](HWND main) {
+         DWORD_PTR ignored = 0;
+         SendMessageTimeoutW(GetDlgItem(main, ui::kEncrypt), BM_CLICK, 0, 0, SMTO_NORMAL, 10000,
+                             &ignored);
+     }},
     {"Load File... posted as a command",
      [](HWND main) { PostMessageW(main, WM_COMMAND, MAKEWPARAM(ui::kLoadFile, BN_CLICKED), 0); }},
     {"Encrypt... sent as a command",

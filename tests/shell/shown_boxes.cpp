@@ -1,5 +1,6 @@
 #include "tests/shell/shown_boxes.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 
@@ -44,11 +45,15 @@ LRESULT CALLBACK BoxRecorder::onActivate(int code, WPARAM wParam, LPARAM lParam)
         wchar_t text[512] = {};
         // A message box's text is its static control 0xFFFF.
         if (GetDlgItemTextW(window, 0xFFFF, text, 512) > 0) {
-            wchar_t caption[256] = {};
-            GetWindowTextW(window, caption, 256);
-            ShownBox box{caption, text};
-            EnumChildWindows(window, findShownIcon, reinterpret_cast<LPARAM>(&box.icon));
-            gRecorder->boxes_.push_back(box);
+            auto& seen = gRecorder->seen_;
+            if (std::find(seen.begin(), seen.end(), window) == seen.end()) {
+                seen.push_back(window);
+                wchar_t caption[256] = {};
+                GetWindowTextW(window, caption, 256);
+                ShownBox box{caption, text};
+                EnumChildWindows(window, findShownIcon, reinterpret_cast<LPARAM>(&box.icon));
+                gRecorder->boxes_.push_back(box);
+            }
             PostMessageW(window, WM_COMMAND, IDOK, 0);
         }
     }

@@ -29,13 +29,18 @@ class BoxRecorder {
     BoxRecorder& operator=(const BoxRecorder&) = delete;
 
     const std::vector<ShownBox>& boxes() const { return boxes_; }
-    void clear() { boxes_.clear(); }
+    void clear() {
+        boxes_.clear();
+        seen_.clear();
+    }
 
   private:
     static LRESULT CALLBACK onActivate(int code, WPARAM wParam, LPARAM lParam);
 
     HHOOK hook_ = nullptr;
     std::vector<ShownBox> boxes_;
+    // A box activates again when another program's window took the focus.
+    std::vector<HWND> seen_;
 };
 
 }  // namespace murkvale
