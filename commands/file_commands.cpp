@@ -1,5 +1,7 @@
 #include "commands/file_commands.h"
 
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -7,6 +9,7 @@
 #include "cipher/wipe.h"
 #include "commands/failure_text.h"
 #include "files/checks.h"
+#include "files/platform_file.h"
 #include "files/sealed_file.h"
 
 namespace murkvale {
@@ -52,29 +55,48 @@ void finishRun(FileState& state, WindowServices& window) {
     window.refresh();
 }
 
+// Gives the window its chance to stay alive between blocks, once `every` of
+// work has passed since the last one, so that short runs never pay for it.
+std::function<void()> pacedKeepAlive(WindowServices& window, std::chrono::milliseconds every) {
+    using Clock = std::chrono::steady_clock;
+    return [&window, every, last = Clock::now()]() mutable {
+        if (Clock::now() - last < every) return;
+        window.keepAlive();
+        last = Clock::now();
+    };
+}
+
 // Shows `status`, runs the file work with the bar at 0..100, goes back to idle
-// and only then reports an engine failure under `caption`.
+// and only then reports an engine failure under `caption`. A cancelled run
+// ends quietly: the engine has already removed what it wrote.
 template <typename Work>
-void runTransform(FileState& state, WindowServices& window, const char* status, const char* caption,
+void runTransform(FileState& state, WindowServices& window,
+                  std::chrono::milliseconds keepAliveEvery, const char* status, const char* caption,
                   const std::filesystem::path& output, const char* verb, Work&& work) {
     state.m_status = status;
     window.refresh();
     window.repaint();
 
+    const auto backToIdle = [&] {
+        window.runEnded();
+        finishRun(state, window);
+    };
     std::optional<std::string> failure;
     try {
         window.setProgressRange(0, 100);
         RunHooks hooks;
         hooks.progress = [&window](int position) { window.setProgressPosition(position); };
-        hooks.checkpoint = [&window] { window.keepAlive(); };
+        hooks.checkpoint = pacedKeepAlive(window, keepAliveEvery);
         work(hooks);
     } catch (const EngineError& error) {
         failure = runFailureText(error, output, verb);
+    } catch (const RunCancelled&) {
+        // Asked for by the user, who needs no message about it.
     } catch (...) {
-        finishRun(state, window);
+        backToIdle();
         throw;
     }
-    finishRun(state, window);
+    backToIdle();
     if (failure) window.messageBox(*failure, caption);
 }
 
@@ -91,20 +113,59 @@ bool outputAllowed(WindowServices& window, const std::filesystem::path& input,
     }
 }
 
+// Runs `command` unless another command runs, and marks the commands busy
+// until it ends, however it ends.
+template <typename Command>
+void runAlone(bool& busy, Command&& command) {
+    if (busy) return;
+    busy = true;
+    struct Idle {
+        bool& busy;
+        ~Idle() { busy = false; }
+    } idle{busy};
+    command();
+}
+
 }  // namespace
 
 void FileCommands::OnLoadFile() {
-    const auto chosen = window_.chooseFile(openRequest(kAllFilesFilter));
-    if (!chosen) return;
+    runAlone(busy_, [this] {
+        const auto chosen = window_.chooseFile(openRequest(kAllFilesFilter));
+        if (chosen) load(*chosen);
+    });
+}
+
+void FileCommands::OnEncrypt() {
+    runAlone(busy_, [this] { encrypt(); });
+}
+
+void FileCommands::OnDecrypt() {
+    runAlone(busy_, [this] { decrypt(); });
+}
+
+void FileCommands::OnDropFiles(const std::vector<std::filesystem::path>& paths) {
+    runAlone(busy_, [&] {
+        // A folder is not a file; nor is a device or a pipe. A missing file
+        // goes on to load and is reported as Load File... reports it.
+        const auto found = paths.size() == 1 ? examine(paths.front()) : std::nullopt;
+        if (paths.size() != 1 || (found && !found->regular)) {
+            window_.messageBox("Please drop a single file.", "Error");
+            return;
+        }
+        load(paths.front());
+    });
+}
+
+void FileCommands::load(const std::filesystem::path& chosen) {
     // Measure first: a file that cannot be opened must not leave its path
     // beside the previous file's size.
-    const std::uint64_t size = checkSealable(*chosen, Sharing::None);
-    state_.m_filePath = *chosen;
+    const std::uint64_t size = checkSealable(chosen, Sharing::None);
+    state_.m_filePath = chosen;
     state_.m_fileSize = size;
     window_.refresh();
 }
 
-void FileCommands::OnEncrypt() {
+void FileCommands::encrypt() {
     if (state_.m_filePath.empty()) {
         window_.messageBox("You must load a file first!", kEncryptionError);
         return;
@@ -135,14 +196,14 @@ void FileCommands::OnEncrypt() {
     }
 
     const PasswordDigest digest = derivePasswordDigest(first);
-    runTransform(state_, window_, kStatusEncrypting, kEncryptionError, *output, "encrypted",
-                 [&](const RunHooks& hooks) {
+    runTransform(state_, window_, keepAliveEvery_, kStatusEncrypting, kEncryptionError, *output,
+                 "encrypted", [&](const RunHooks& hooks) {
                      sealFile(state_.m_filePath, state_.m_fileSize, *output, replace, digest,
                               hooks);
                  });
 }
 
-void FileCommands::OnDecrypt() {
+void FileCommands::decrypt() {
     const auto input = window_.chooseFile(openRequest(kVaelFilter));
     if (!input) return;
 
@@ -190,8 +251,8 @@ void FileCommands::OnDecrypt() {
         return;
     }
 
-    runTransform(state_, window_, kStatusDecrypting, kDecryptionError, *output, "decrypted",
-                 [&](const RunHooks& hooks) {
+    runTransform(state_, window_, keepAliveEvery_, kStatusDecrypting, kDecryptionError, *output,
+                 "decrypted", [&](const RunHooks& hooks) {
                      sealed->writePlain(*output, replace, digest, hooks);
                      // Only a completely written output becomes the current file.
                      state_.m_filePath = *output;

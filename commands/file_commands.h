@@ -1,23 +1,47 @@
 #pragma once
+#include <chrono>
+#include <filesystem>
+#include <vector>
+
 #include "commands/file_state.h"
 #include "commands/window_services.h"
 
 namespace murkvale {
 
-// The three buttons of the main window. Each runs to completion. A file that
-// cannot be opened for measuring leaves as EngineError (CannotOpen), for the
-// window's framework to report (see cannotOpenReport).
+// The most work a run does between two calls of keepAlive(): well inside the
+// 100 ms a person notices, and a run shorter than this never pays for one.
+inline constexpr std::chrono::milliseconds kKeepAliveEvery{50};
+
+// The three buttons of the main window and files dropped on it. Each runs to
+// completion, one at a time: a command asked for while another runs (from its
+// dialogs or from keepAlive) is ignored. A file that cannot be opened for
+// measuring leaves as EngineError (CannotOpen), for the window's framework to
+// report (see cannotOpenReport).
 class FileCommands {
   public:
-    FileCommands(FileState& state, WindowServices& window) : state_(state), window_(window) {}
+    FileCommands(FileState& state, WindowServices& window,
+                 std::chrono::milliseconds keepAliveEvery = kKeepAliveEvery)
+        : state_(state), window_(window), keepAliveEvery_(keepAliveEvery) {}
 
     void OnLoadFile();
     void OnEncrypt();
     void OnDecrypt();
+    // One file does what Load File... does with it chosen; several, none or a
+    // folder change nothing and say "Please drop a single file.".
+    void OnDropFiles(const std::vector<std::filesystem::path>& paths);
+
+    // Whether a command runs now, its dialogs included.
+    bool busy() const { return busy_; }
 
   private:
+    void load(const std::filesystem::path& chosen);
+    void encrypt();
+    void decrypt();
+
     FileState& state_;
     WindowServices& window_;
+    std::chrono::milliseconds keepAliveEvery_;
+    bool busy_ = false;
 };
 
 }  // namespace murkvale

@@ -40,10 +40,20 @@ class WindowServices {
     virtual void setProgressRange(int low, int high) = 0;
     virtual void setProgressPosition(int position) = 0;
 
-    // Called between the blocks of a run, at most 1 MiB of work apart: the
-    // window answers what keeps it alive. It may throw to abandon the run,
-    // which then leaves nothing behind.
+    // Called between the blocks of a run, no more than kKeepAliveEvery of
+    // work apart: the window answers what keeps it alive and drops the user's
+    // clicks and keys. It throws RunCancelled to abandon the run quietly.
     virtual void keepAlive() {}
+
+    // Called once when a run ends, however it ended, before the window goes
+    // back to idle: input given during the last stretch of work is dropped
+    // here too, so nothing asked for during the run starts afterwards.
+    virtual void runEnded() {}
 };
+
+// Thrown by keepAlive() to end a run the user no longer wants (the window is
+// being closed): the run leaves no output and no temporary file, and the
+// command ends without a message.
+struct RunCancelled {};
 
 }  // namespace murkvale

@@ -1,9 +1,16 @@
 #include "shell/main_dialog.h"
 
+#include <string>
+#include <vector>
+
+#include "commands/failure_text.h"
+#include "files/engine_error.h"
 #include "res/resource.h"
 #include "shell/about_box.h"
+#include "shell/busy_pump.h"
 #include "shell/data_exchange.h"
 #include "shell/file_dialog.h"
+#include "shell/framework_messages.h"
 #include "shell/password_prompt.h"
 #include "shell/win_app.h"
 #include "text/code_page.h"
@@ -13,8 +20,32 @@
 namespace murkvale {
 
 namespace {
+
 constexpr int kStatusMaxChars = 20;
+
+// The full paths of the files and folders dropped, in the order given.
+std::vector<std::filesystem::path> droppedPaths(HDROP drop) {
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::filesystem::path> paths;
+    for (UINT i = 0; i < count; ++i) {
+        const UINT length = DragQueryFileW(drop, i, nullptr, 0);
+        std::wstring name(length + 1, L'\0');
+        name.resize(DragQueryFileW(drop, i, name.data(), length + 1));
+        paths.emplace_back(name);
+    }
+    return paths;
+}
+
 }  // namespace
+
+void reportCommandFailure(HWND owner, const std::exception* failure) {
+    const auto* engine = dynamic_cast<const EngineError*>(failure);
+    if (engine && engine->kind() == FailureKind::CannotOpen) {
+        showStopMessage(owner, toWide(cannotOpenReport(*engine)));
+    } else {
+        reportUnexpectedError(owner, failure);
+    }
+}
 
 CMainDialog::CMainDialog(CDialog* parent)
     : CDialog(IDD_MAIN, parent),
@@ -38,6 +69,7 @@ BOOL CMainDialog::OnInitDialog() {
     SendMessageW(m_hWnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_icon));
     m_progress.SetStep(1);
     m_progress.SetPos(0);
+    DragAcceptFiles(m_hWnd, TRUE);
     return TRUE;
 }
 
@@ -52,6 +84,10 @@ bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
             return true;
         case WM_COMMAND:
             if (HIWORD(wParam) != BN_CLICKED) return false;
+            if (m_commands.busy()) {
+                OnCommandWhileBusy(LOWORD(wParam));
+                return true;
+            }
             switch (LOWORD(wParam)) {
                 case IDC_DECRYPT:
                     OnDecrypt();
@@ -65,6 +101,9 @@ bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
                 default:
                     return false;
             }
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return true;
         case WM_HELP:
             // F1 does nothing here: the program carries no help.
             result = TRUE;
@@ -76,6 +115,7 @@ bool CMainDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT&
 
 bool CMainDialog::OnSysCommand(UINT id, LPARAM) {
     if (!isAboutCommand(id)) return false;  // Move, Close and the rest: the system's own
+    if (m_commands.busy()) return true;
     CAboutBox about;
     about.DoModal();
     return true;
@@ -95,6 +135,43 @@ bool CMainDialog::OnPaint() {
     DrawIcon(dc, x, y, m_icon);
     EndPaint(m_hWnd, &paint);
     return true;
+}
+
+// A close asked for while a command ran ends the window once the outermost
+// command has ended, however it ended.
+template <typename Command>
+void CMainDialog::runCommand(Command&& command) {
+    struct CloseAfter {
+        CMainDialog& window;
+        ~CloseAfter() {
+            if (window.m_closeRequested && !window.m_commands.busy()) window.EndDialog(IDCANCEL);
+        }
+    } closeAfter{*this};
+    command();
+}
+
+void CMainDialog::OnDecrypt() {
+    runCommand([this] { m_commands.OnDecrypt(); });
+}
+
+void CMainDialog::OnEncrypt() {
+    runCommand([this] { m_commands.OnEncrypt(); });
+}
+
+void CMainDialog::OnLoadFile() {
+    runCommand([this] { m_commands.OnLoadFile(); });
+}
+
+void CMainDialog::OnDropFiles(HDROP drop) {
+    const auto paths = droppedPaths(drop);
+    DragFinish(drop);
+    runCommand([&] { m_commands.OnDropFiles(paths); });
+}
+
+void CMainDialog::OnCommandWhileBusy(int id) {
+    // IDCANCEL comes from the close box, Alt+F4, the system menu and WM_CLOSE
+    // (Escape is dropped as input). The buttons, Quit included, do nothing.
+    if (id == IDCANCEL) m_closeRequested = true;
 }
 
 std::optional<std::filesystem::path> CMainDialog::chooseFile(const FileDialogRequest& request) {
@@ -135,5 +212,12 @@ void CMainDialog::setProgressRange(int low, int high) {
 }
 
 void CMainDialog::setProgressPosition(int position) { m_progress.SetPos(position); }
+
+void CMainDialog::keepAlive() {
+    pumpWhileBusy();
+    if (m_closeRequested) throw RunCancelled{};
+}
+
+void CMainDialog::runEnded() { pumpWhileBusy(); }
 
 }  // namespace murkvale

@@ -14,9 +14,9 @@ void CProgressCtrl::SetStep(int step) {
 
 void CProgressCtrl::SetPos(int position) {
     if (!m_hWnd) return;
-    // A themed bar glides forward on timer messages, which are not processed
-    // during a run; a step back is drawn at once. So overshoot by one and step
-    // back, where the range leaves room.
+    // A themed bar glides forward on timer messages, which come only when the
+    // window looks at its queue; a step back is drawn at once. So overshoot by
+    // one and step back, where the range leaves room.
     const auto high = static_cast<int>(SendMessageW(m_hWnd, PBM_GETRANGE, FALSE, 0));
     if (position < high) {
         SendMessageW(m_hWnd, PBM_SETPOS, static_cast<WPARAM>(position + 1), 0);

@@ -11,8 +11,8 @@ class CProgressCtrl {
 
     void SetRange(short low, short high);
     void SetStep(int step);
-    // Shows the new position at once: no messages are processed while a file
-    // is transformed, so the bar paints itself here.
+    // Shows the new position at once, without waiting for the window to
+    // look at its queue between blocks.
     void SetPos(int position);
 
   private:

@@ -31,12 +31,14 @@ const std::string kMismatch = R"(message("Password mismatch!", "Error"))";
 // "abc" sealed with the password "ab" (check 0xFF, key 0xB7).
 const std::string kAbcSealedWithAb("\x01\xFF\x61\x1A\x19", 5);
 
-// The display shown before and after a run. A run's progress positions are
-// summarised by "pos(...)" (see summarise()); the final reset is kept.
+// The display shown before and after a run, with the positions the run reports
+// (summarised, see summarise()): a single pair reports only 0. The reset to 0
+// comes after the run has ended.
 Calls run(const std::string& working, const std::string& before, const std::string& after,
-          bool hasPairs = true) {
+          const Calls& progress = {"pos(0)"}) {
     Calls calls{"refresh(" + working + ", " + before + ")", "repaint", "range(0,100)"};
-    if (hasPairs) calls.push_back("pos(...)");
+    calls.insert(calls.end(), progress.begin(), progress.end());
+    calls.push_back("ended");
     calls.push_back("pos(0)");
     calls.push_back("refresh(Free, " + after + ")");
     return calls;
@@ -53,12 +55,16 @@ struct Row {
     Files filesBefore;
     std::string pathBefore;  // name in the test folder; empty: no file loaded
     std::uint64_t sizeBefore;
-    std::string commands;  // L = Load File, E = Encrypt, D = Decrypt, in order
+    // L = Load File, E = Encrypt, D = Decrypt, F = drop `dropped`, in order
+    std::string commands;
     std::deque<Answer> script;
     Calls calls;  // '%' in an expected call matches any text
     std::string pathAfter;
     std::uint64_t sizeAfter;
     Files filesAfter;
+    std::vector<std::string> dropped = {};  // names in the test folder
+    // What the user does whenever the window looks at its queue during a run.
+    void (*duringRun)(FileCommands&) = nullptr;
 };
 
 std::ostream& operator<<(std::ostream& out, const Row& row) { return out << row.name; }
@@ -150,12 +156,17 @@ TEST_P(FileCommandsTest, RunsTheScript) {
     state.m_fileSize = row.sizeBefore;
 
     ScriptedHost host(folder_, state, row.script);
-    FileCommands commands(state, host);
+    // The window looks at its queue after every block, however short the run.
+    FileCommands commands(state, host, std::chrono::milliseconds(0));
+    if (row.duringRun) host.duringRun = [&] { row.duringRun(commands); };
+    std::vector<fs::path> dropped;
+    for (const auto& name : row.dropped) dropped.push_back(folder_ / fs::u8path(name));
     for (char command : row.commands) {
         try {
             if (command == 'L') commands.OnLoadFile();
             if (command == 'E') commands.OnEncrypt();
             if (command == 'D') commands.OnDecrypt();
+            if (command == 'F') commands.OnDropFiles(dropped);
         } catch (const EngineError& error) {
             // The window's framework reports these; the test records what it would show.
             host.note("threw(\"" + host.shown(cannotOpenReport(error)) + "\")");
@@ -172,8 +183,21 @@ TEST_P(FileCommandsTest, RunsTheScript) {
     EXPECT_EQ(host.shown(state.m_filePath), row.pathAfter.empty() ? "" : "$/" + row.pathAfter);
     EXPECT_EQ(state.m_fileSize, row.sizeAfter);
     EXPECT_EQ(state.m_status, "Free");
+    EXPECT_FALSE(commands.busy());
     EXPECT_EQ(filesIn(folder_), row.filesAfter);
 }
+
+// Each a click, a posted command or a drop the window lets through while a run
+// goes on: none of them may start a second command.
+void askForEveryCommand(FileCommands& commands) {
+    EXPECT_TRUE(commands.busy());
+    commands.OnLoadFile();
+    commands.OnEncrypt();
+    commands.OnDecrypt();
+    commands.OnDropFiles({});
+}
+
+void closeTheWindow(FileCommands&) { throw RunCancelled{}; }
 
 // clang-format off
 const Row kLoadFileRows[] = {
@@ -224,14 +248,24 @@ const Row kEncryptRows[] = {
     {"EmptyPasswordOnlySwapsPairs", {{"a.txt", "abcd"}}, "a.txt", 4, "E",
      {type(""), type(""), pick("a.vae")},
      join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog},
-           run("Encrypting...", "$/a.txt, 4", "$/a.txt, 4")}),
+           run("Encrypting...", "$/a.txt, 4", "$/a.txt, 4", {"pos(...)", "pos(50)"})}),
      "a.txt", 4, {{"a.txt", "abcd"}, {"a.vae", std::string("\x01\x00" "badc", 6)}}},
     {"EmptyFileGivesHeaderOnly", {{"e.txt", ""}}, "", 0, "LE",
      {pick("e.txt"), type(""), type(""), pick("e.vae")},
      join({{kLoadDialog, "refresh(Free, $/e.txt, 0)",
             kFirstPrompt, kRetypePrompt, kSaveVaelDialog},
-           run("Encrypting...", "$/e.txt, 0", "$/e.txt, 0", false)}),
+           run("Encrypting...", "$/e.txt, 0", "$/e.txt, 0", {})}),
      "e.txt", 0, {{"e.txt", ""}, {"e.vae", std::string("\x01\x00", 2)}}},
+    {"CommandsAskedForDuringTheRunAreIgnored", {{"a.txt", "abc"}}, "a.txt", 3, "E",
+     {type("ab"), type("ab"), pick("a.vae")},
+     join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog},
+           run("Encrypting...", "$/a.txt, 3", "$/a.txt, 3")}),
+     "a.txt", 3, {{"a.txt", "abc"}, {"a.vae", kAbcSealedWithAb}}, {}, askForEveryCommand},
+    {"CancelledRunLeavesTheOldOutputAndNoTemporaryFile", {{"a.txt", "abc"}, {"a.vae", "old"}}, "a.txt", 3, "E",
+     {type("ab"), type("ab"), pick("a.vae")},
+     join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog},
+           run("Encrypting...", "$/a.txt, 3", "$/a.txt, 3")}),
+     "a.txt", 3, {{"a.txt", "abc"}, {"a.vae", "old"}}, {}, closeTheWindow},
     {"OutputIsTheInput", {{"a.txt", "abc"}}, "a.txt", 3, "E",
      {type("ab"), type("ab"), pick("a.txt")},
      join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog},
@@ -240,21 +274,21 @@ const Row kEncryptRows[] = {
     {"InputChangedSinceLoad", {{"a.txt", "abc"}, {"a.vae", "old"}}, "a.txt", 2, "E",
      {type("ab"), type("ab"), pick("a.vae")},
      join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog,
-            "refresh(Encrypting..., $/a.txt, 2)", "repaint", "range(0,100)", "pos(0)",
+            "refresh(Encrypting..., $/a.txt, 2)", "repaint", "range(0,100)", "ended", "pos(0)",
             "refresh(Free, $/a.txt, 2)",
             R"(message("%$/a.txt%", "Encryption error"))"}}),
      "a.txt", 2, {{"a.txt", "abc"}, {"a.vae", "old"}}},
     {"InputDeletedSinceLoad", {}, "a.txt", 3, "E",
      {type("ab"), type("ab"), pick("a.vae")},
      join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog,
-            "refresh(Encrypting..., $/a.txt, 3)", "repaint", "range(0,100)", "pos(0)",
+            "refresh(Encrypting..., $/a.txt, 3)", "repaint", "range(0,100)", "ended", "pos(0)",
             "refresh(Free, $/a.txt, 3)",
             R"(message("%$/a.txt%", "Encryption error"))"}}),
      "a.txt", 3, {}},
     {"OutputFolderMissing", {{"a.txt", "abc"}}, "a.txt", 3, "E",
      {type("ab"), type("ab"), pick("nowhere/a.vae")},
      join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog,
-            "refresh(Encrypting..., $/a.txt, 3)", "repaint", "range(0,100)", "pos(0)",
+            "refresh(Encrypting..., $/a.txt, 3)", "repaint", "range(0,100)", "ended", "pos(0)",
             "refresh(Free, $/a.txt, 3)",
             R"(message("%$/nowhere%", "Encryption error"))"}}),
      "a.txt", 3, {{"a.txt", "abc"}}},
@@ -312,8 +346,13 @@ const Row kDecryptRows[] = {
     {"HeaderOnlyGivesAnEmptyFile", {{"e.vae", std::string("\x01\x00", 2)}}, "", 0, "D",
      {pick("e.vae"), type(""), pick("e.txt")},
      join({{kOpenVaelDialog, kDecryptPrompt, kSavePlainDialog},
-           run("Decrypting...", ", 0", "$/e.txt, 0", false)}),
+           run("Decrypting...", ", 0", "$/e.txt, 0", {})}),
      "e.txt", 0, {{"e.vae", std::string("\x01\x00", 2)}, {"e.txt", ""}}},
+    {"CancelledRunKeepsTheCurrentFile", {{"a.vae", kAbcSealedWithAb}}, "b.txt", 9, "D",
+     {pick("a.vae"), type("ab"), pick("out.txt")},
+     join({{kOpenVaelDialog, kDecryptPrompt, kSavePlainDialog},
+           run("Decrypting...", "$/b.txt, 9", "$/b.txt, 9")}),
+     "b.txt", 9, {{"a.vae", kAbcSealedWithAb}}, {}, closeTheWindow},
     {"OutputIsTheInput", {{"a.vae", kAbcSealedWithAb}}, "b.txt", 9, "D",
      {pick("a.vae"), type("ab"), pick("a.vae")},
      {kOpenVaelDialog, kDecryptPrompt, kSavePlainDialog,
@@ -323,7 +362,7 @@ const Row kDecryptRows[] = {
     {"OutputUnderARegularFileKeepsThePreviousFile", {{"a.vae", kAbcSealedWithAb}}, "b.txt", 9, "D",
      {pick("a.vae"), type("ab"), pick("a.vae/out.txt")},
      {kOpenVaelDialog, kDecryptPrompt, kSavePlainDialog,
-      "refresh(Decrypting..., $/b.txt, 9)", "repaint", "range(0,100)", "pos(0)",
+      "refresh(Decrypting..., $/b.txt, 9)", "repaint", "range(0,100)", "ended", "pos(0)",
       "refresh(Free, $/b.txt, 9)",
       R"(message("%$/a.vae/out.txt%", "Decryption error"))"},
      "b.txt", 9, {{"a.vae", kAbcSealedWithAb}}},
@@ -337,6 +376,25 @@ const Row kDecryptRows[] = {
      "out.txt", 3,
      {{"a.vae", kAbcSealedWithAb}, {"out.txt", "abc"}, {"out.vae", std::string("\x01\x00" "acb", 5)}}},
 };
+
+const Row kDropRows[] = {
+    {"OneFileLoadsIt", {{"a.txt", "abcdef"}, {"b.txt", "xyz"}}, "b.txt", 3, "F",
+     {},
+     {"refresh(Free, $/a.txt, 6)"},
+     "a.txt", 6, {{"a.txt", "abcdef"}, {"b.txt", "xyz"}}, {"a.txt"}},
+    {"TwoFilesChangeNothing", {{"a.txt", "abcdef"}, {"b.txt", "xyz"}}, "b.txt", 3, "F",
+     {},
+     {R"(message("Please drop a single file.", "Error"))"},
+     "b.txt", 3, {{"a.txt", "abcdef"}, {"b.txt", "xyz"}}, {"a.txt", "b.txt"}},
+    {"AFolderChangesNothing", {{"b.txt", "xyz"}}, "b.txt", 3, "F",
+     {},
+     {R"(message("Please drop a single file.", "Error"))"},
+     "b.txt", 3, {{"b.txt", "xyz"}}, {"."}},
+    {"MissingFileIsReportedAsLoadFileReportsIt", {{"b.txt", "xyz"}}, "b.txt", 3, "F",
+     {},
+     {R"(threw("$/missing.txt was not found."))"},
+     "b.txt", 3, {{"b.txt", "xyz"}}, {"missing.txt"}},
+};
 // clang-format on
 
 std::string rowName(const ::testing::TestParamInfo<Row>& info) { return info.param.name; }
@@ -344,6 +402,7 @@ std::string rowName(const ::testing::TestParamInfo<Row>& info) { return info.par
 INSTANTIATE_TEST_SUITE_P(LoadFile, FileCommandsTest, ::testing::ValuesIn(kLoadFileRows), rowName);
 INSTANTIATE_TEST_SUITE_P(Encrypt, FileCommandsTest, ::testing::ValuesIn(kEncryptRows), rowName);
 INSTANTIATE_TEST_SUITE_P(Decrypt, FileCommandsTest, ::testing::ValuesIn(kDecryptRows), rowName);
+INSTANTIATE_TEST_SUITE_P(DropFiles, FileCommandsTest, ::testing::ValuesIn(kDropRows), rowName);
 
 }  // namespace
 }  // namespace murkvale

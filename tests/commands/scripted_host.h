@@ -3,6 +3,7 @@
 // in order, as text, with the test folder written as "$".
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +38,14 @@ class ScriptedHost : public WindowServices {
     void repaint() override;
     void setProgressRange(int low, int high) override;
     void setProgressPosition(int position) override;
+    // Not recorded: it comes after every block.
+    void keepAlive() override {
+        if (duringRun) duringRun();
+    }
+    void runEnded() override { note("ended"); }
+
+    // What the user does whenever the window gets to look at its queue during a run.
+    std::function<void()> duringRun;
 
     void note(std::string call) { calls_.push_back(std::move(call)); }
     const std::vector<std::string>& calls() const { return calls_; }

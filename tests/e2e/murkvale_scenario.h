@@ -34,6 +34,7 @@ class MurkvaleScenario : public testing::Test {
     HWND mainWindow() const { return main_; }
     bool programRunning() const { return program_->running(); }
     bool programEndsWithin(milliseconds limit) const { return program_->waitForExit(limit); }
+    DWORD programExitCode() const { return program_->exitCode(); }
 
     std::wstring field(int id) const;
     // The main window's File, File size and Status fields, the status idle.

@@ -32,6 +32,12 @@ bool ProgramProcess::waitForExit(milliseconds limit) const {
     return WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count())) == WAIT_OBJECT_0;
 }
 
+DWORD ProgramProcess::exitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(info_.hProcess, &code);
+    return code;
+}
+
 void ProgramProcess::kill() {
     if (running()) {
         TerminateProcess(info_.hProcess, 1);

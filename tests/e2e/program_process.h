@@ -20,6 +20,8 @@ class ProgramProcess {
     bool running() const;
     // True when the process ended within `limit`.
     bool waitForExit(milliseconds limit = kDefaultWait) const;
+    // The status the process ended with; STILL_ACTIVE while it runs.
+    DWORD exitCode() const;
     void kill();
 
   private:

@@ -11,6 +11,7 @@
 #include "shell/dialog.h"
 #include "shell/win_app.h"
 #include "tests/shell/form_ids.h"
+#include "tests/shell/shown_boxes.h"
 
 namespace murkvale {
 namespace {
@@ -20,29 +21,6 @@ class TestApp : public CWinApp {
     BOOL InitInstance() override { return FALSE; }
 };
 TestApp testApp;
-
-struct ShownBox {
-    std::wstring caption;
-    std::wstring text;
-};
-std::vector<ShownBox> shownBoxes;
-HHOOK boxHook = nullptr;
-
-// Records each message box as it activates and closes it with OK.
-LRESULT CALLBACK closeBoxes(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE) {
-        const HWND window = reinterpret_cast<HWND>(wParam);
-        wchar_t text[256] = {};
-        // A message box's text is its static control 0xFFFF.
-        if (GetDlgItemTextW(window, 0xFFFF, text, 256) > 0) {
-            wchar_t caption[256] = {};
-            GetWindowTextW(window, caption, 256);
-            shownBoxes.push_back({caption, text});
-            PostMessageW(window, WM_COMMAND, IDOK, 0);
-        }
-    }
-    return CallNextHookEx(boxHook, code, wParam, lParam);
-}
 
 constexpr UINT kRunScript = WM_APP + 1;
 // Posted after OK: the modal loop stops at once when OK ended the dialog, so
@@ -113,8 +91,7 @@ struct ExchangeCase {
 
 TEST(FormExchange, RefusalsKeepTheDialogOpenWithTheFieldSelected) {
     testApp.initApplication(GetModuleHandleW(nullptr));
-    boxHook = SetWindowsHookExW(WH_CBT, closeBoxes, nullptr, GetCurrentThreadId());
-    ASSERT_NE(boxHook, nullptr);
+    BoxRecorder boxes;
 
     const ExchangeCase cases[] = {
         {L"abcd", L"12", IDOK, nullptr, 0, L"abcd", 12},
@@ -129,24 +106,23 @@ TEST(FormExchange, RefusalsKeepTheDialogOpenWithTheFieldSelected) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::wstring(L"name \"") + c.nameText + L"\", size \"" + c.sizeText + L"\"");
-        shownBoxes.clear();
+        boxes.clear();
         Form form(c.nameText, c.sizeText);
         EXPECT_EQ(form.DoModal(), c.result);
         EXPECT_EQ(form.nameLimit, 4);  // filling the controls limits the field
         EXPECT_EQ(form.m_name, c.name);
         EXPECT_EQ(form.m_size, c.size);
         if (!c.message) {
-            EXPECT_TRUE(shownBoxes.empty());
+            EXPECT_TRUE(boxes.boxes().empty());
             continue;
         }
-        ASSERT_EQ(shownBoxes.size(), 1u);
-        EXPECT_EQ(shownBoxes[0].text, c.message);
-        EXPECT_EQ(shownBoxes[0].caption, L"murkvale_shell_form_tests");
+        ASSERT_EQ(boxes.boxes().size(), 1u);
+        EXPECT_EQ(boxes.boxes()[0].text, c.message);
+        EXPECT_EQ(boxes.boxes()[0].caption, L"murkvale_shell_form_tests");
         EXPECT_EQ(form.focusId, c.focusId);
         EXPECT_EQ(form.selectionStart, 0u);
         EXPECT_EQ(static_cast<int>(form.selectionEnd), form.fieldLength);
     }
-    UnhookWindowsHookEx(boxHook);
 }
 
 }  // namespace
