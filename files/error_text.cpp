@@ -1,6 +1,9 @@
 #include "files/error_text.h"
 
+#include <string_view>
 #include <utility>
+
+#include "text/visible_text.h"
 
 namespace murkvale {
 
@@ -32,7 +35,31 @@ std::string bytes(std::uint64_t count) {
 
 }  // namespace
 
-std::string quotedPath(const std::filesystem::path& path) { return "\"" + path.u8string() + "\""; }
+namespace {
+
+// The path's own units (bytes on POSIX, UTF-16 on Windows), so a name that is
+// not valid text is still shown faithfully, never converted or thrown over.
+template <typename Char>
+std::string shown(std::basic_string_view<Char> native, NameQuotes quotes) {
+    if constexpr (sizeof(Char) == sizeof(char)) {
+        return visibleName(std::string_view(native.data(), native.size()), quotes);
+    } else {
+        static_assert(sizeof(Char) == sizeof(char16_t));
+        return visibleName(
+            std::u16string_view(reinterpret_cast<const char16_t*>(native.data()), native.size()),
+            quotes);
+    }
+}
+
+}  // namespace
+
+std::string quotedPath(const std::filesystem::path& path) {
+    return shown<std::filesystem::path::value_type>(path.native(), NameQuotes::Always);
+}
+
+std::string shownPath(const std::filesystem::path& path) {
+    return shown<std::filesystem::path::value_type>(path.native(), NameQuotes::WhenNeeded);
+}
 
 SystemReason ownReason(std::string text, SystemCause cause) {
     return SystemReason{0, std::move(text), cause};

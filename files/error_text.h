@@ -9,7 +9,11 @@
 
 namespace murkvale {
 
+// The path in double quotes, or escaped where it holds anything but plain
+// printable text (see text/visible_text.h).
 std::string quotedPath(const std::filesystem::path& path);
+// The same without the quotes a plain name needs inside a sentence.
+std::string shownPath(const std::filesystem::path& path);
 
 // A reason of our own, where no system call failed.
 SystemReason ownReason(std::string text, SystemCause cause = SystemCause::None);
