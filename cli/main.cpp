@@ -65,5 +65,11 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         say(e.what());
     }
+    try {
+        closeStdout();
+    } catch (const CliError& e) {
+        say(e.what());
+        status = e.status();
+    }
     return static_cast<int>(status);
 }

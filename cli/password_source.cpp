@@ -4,42 +4,23 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <optional>
 
 #include "cipher/wipe.h"
 #include "cli/cli_error.h"
 #include "cli/process.h"
 #include "cli/terminal.h"
+#include "text/visible_text.h"
 
 namespace murkvale {
 namespace {
 
-std::string fromFile(const std::string& argument) {
-    std::ifstream file(pathFromArgument(argument), std::ios::binary);
-    if (!file) {
-        throw CliError(ExitStatus::Failure, "Cannot open the password file \"" + argument +
-                                                "\": " + std::strerror(errno) + ".");
-    }
-    std::optional<std::string> line = readLine([&]() -> int {
-        int c = file.get();
-        return c == std::char_traits<char>::eof() ? -1 : c;
-    });
-    if (file.bad()) {
-        throw CliError(ExitStatus::Failure, "Cannot read the password file \"" + argument + "\".");
-    }
-    // An empty file is more likely a mistake than a deliberately empty password,
-    // which a file holding a single line ending still gives.
-    if (!line)
-        throw CliError(ExitStatus::Failure, "The password file \"" + argument + "\" is empty.");
-    return *line;
-}
-
-std::string fromDescriptor(int fd) {
-    const std::string name = "descriptor " + std::to_string(fd);
-    readDescriptorAsBytes(fd);
+// One byte at a time so that nothing after the first line is taken from a
+// shared pipe; readLine stops a line without an end after kLineCap bytes.
+// Throws CliError naming `source` with the system's reason.
+std::optional<std::string> firstLine(int fd, const std::string& source) {
+    useDescriptorAsBytes(fd);
     int error = 0;
-    // One byte at a time so that nothing after the first line is taken from a shared pipe.
     std::optional<std::string> line = readLine([&]() -> int {
         for (;;) {
             unsigned char c = 0;
@@ -52,8 +33,38 @@ std::string fromDescriptor(int fd) {
     });
     if (error != 0) {
         throw CliError(ExitStatus::Failure,
-                       "Cannot read the password from " + name + ": " + std::strerror(error) + ".");
+                       "Cannot read " + source + ": " + std::strerror(error) + ".");
     }
+    return line;
+}
+
+std::string fromFile(const std::string& argument) {
+    const std::string source = "the password file " + visibleName(argument);
+    const int fd = openForReading(pathFromArgument(argument));
+    if (fd < 0) {
+        throw CliError(ExitStatus::Failure,
+                       "Cannot open " + source + ": " + std::strerror(errno) + ".");
+    }
+    std::optional<std::string> line;
+    try {
+        line = firstLine(fd, source);
+    } catch (...) {
+        ::close(fd);
+        throw;
+    }
+    ::close(fd);
+    // An empty file is more likely a mistake than a deliberately empty password,
+    // which a file holding a single line ending still gives.
+    if (!line) {
+        throw CliError(ExitStatus::Failure, "The password file " + visibleName(argument) +
+                                                " is empty.");
+    }
+    return *line;
+}
+
+std::string fromDescriptor(int fd) {
+    const std::string name = "descriptor " + std::to_string(fd);
+    std::optional<std::string> line = firstLine(fd, "the password from " + name);
     if (!line) throw CliError(ExitStatus::Failure, "No password to read from " + name + ".");
     return *line;
 }

@@ -16,11 +16,11 @@ std::vector<std::string> commandLineArguments(int argc, char** argv);
 
 std::filesystem::path pathFromArgument(const std::string& argument);
 
-// The path as messages show it (UTF-8 on Windows, the bytes given elsewhere).
-std::string pathText(const std::filesystem::path& path);
+// Makes descriptor `fd` carry raw bytes (Windows' text mode would end input at
+// a 0x1A byte and turn every LF written into CRLF).
+void useDescriptorAsBytes(int fd);
 
-// Makes reads from descriptor `fd` give raw bytes (Windows' text mode would
-// end the input at a 0x1A byte).
-void readDescriptorAsBytes(int fd);
+// A descriptor reading `path`, or -1 with errno set.
+int openForReading(const std::filesystem::path& path);
 
 }  // namespace murkvale

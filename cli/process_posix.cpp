@@ -1,3 +1,5 @@
+#include <fcntl.h>
+
 #include <csignal>
 
 #include "cli/process.h"
@@ -17,8 +19,10 @@ std::vector<std::string> commandLineArguments(int argc, char** argv) {
 
 std::filesystem::path pathFromArgument(const std::string& argument) { return argument; }
 
-std::string pathText(const std::filesystem::path& path) { return path.string(); }
+void useDescriptorAsBytes(int) {}
 
-void readDescriptorAsBytes(int) {}
+int openForReading(const std::filesystem::path& path) {
+    return ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+}
 
 }  // namespace murkvale

@@ -28,8 +28,10 @@ std::filesystem::path pathFromArgument(const std::string& argument) {
     return std::filesystem::path(toWide(argument));
 }
 
-std::string pathText(const std::filesystem::path& path) { return toUtf8(path.wstring()); }
+void useDescriptorAsBytes(int fd) { _setmode(fd, _O_BINARY); }
 
-void readDescriptorAsBytes(int fd) { _setmode(fd, _O_BINARY); }
+int openForReading(const std::filesystem::path& path) {
+    return _wopen(path.c_str(), _O_RDONLY | _O_BINARY);
+}
 
 }  // namespace murkvale

@@ -1,14 +1,50 @@
 #include "cli/terminal.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
+#include "cli/cli_error.h"
 #include "cli/process.h"
+#include "files/error_text.h"
 
 namespace murkvale {
 
 void say(const std::string& text) { writeStderr("murkvale: " + text + "\n"); }
 
-std::string quoted(const std::filesystem::path& path) { return "\"" + pathText(path) + "\""; }
+std::string quoted(const std::filesystem::path& path) { return quotedPath(path); }
+
+namespace {
+
+bool gStdoutUsed = false;
+
+[[noreturn]] void stdoutFailed(int error) {
+    throw CliError(ExitStatus::Failure, std::string("Cannot write to standard output: ") +
+                                            std::strerror(error) + ".");
+}
+
+}  // namespace
+
+void writeStdout(std::string_view utf8) {
+    gStdoutUsed = true;
+    if (!putStdout(utf8)) stdoutFailed(errno);
+}
+
+void writeStdoutBytes(const void* data, std::size_t size) {
+    if (!gStdoutUsed) useDescriptorAsBytes(1);
+    gStdoutUsed = true;
+    if (std::fwrite(data, 1, size, stdout) != size || std::fflush(stdout) != 0) {
+        stdoutFailed(errno);
+    }
+}
+
+void closeStdout() {
+    // Nothing written, nothing to lose: a closed standard output is no failure then.
+    if (!gStdoutUsed) return;
+    gStdoutUsed = false;
+    if (std::fclose(stdout) != 0) stdoutFailed(errno);
+}
 
 std::optional<std::string> readLine(const std::function<int()>& nextByte) {
     std::string line;
@@ -20,7 +56,8 @@ std::optional<std::string> readLine(const std::function<int()>& nextByte) {
             ended = true;
             break;
         }
-        if (line.size() <= kLineCap) line.push_back(static_cast<char>(c));
+        line.push_back(static_cast<char>(c));
+        if (line.size() > kLineCap) break;
     }
     if (!any) return std::nullopt;
     // A '\r' counts as part of the ending only before a '\n'.
@@ -46,6 +83,12 @@ void ProgressBar::show(int position) {
     writeStderr("\rmurkvale: " + label_ + " [" + std::string(filled, '#') +
                 std::string(kBarWidth - filled, ' ') + "] " + std::to_string(position) + "%");
     drawn_ = true;
+}
+
+void ProgressBar::finish() {
+    show(100);
+    if (drawn_) writeStderr("\n");
+    drawn_ = false;
 }
 
 }  // namespace murkvale

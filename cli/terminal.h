@@ -2,8 +2,10 @@
 // The terminal and everything murkvale says there. The rules:
 // - Everything for people goes to standard error, one line each, prefixed
 //   "murkvale: " (say); standard output carries only what a script asked for
-//   (info's answer, --help, --version).
-// - Every file name is shown in double quotes (quoted).
+//   (info's answer, --help, --version, the content for -o -), and a write to it
+//   that fails, short or at the close, fails the run.
+// - Every file name is shown in double quotes, escaped where it is not plain
+//   text (quoted), so no name can steer the terminal or forge a line.
 // - The password is asked on the terminal itself with echo off, never on
 //   standard input, and a signal never leaves echo off.
 // - While a file is written, Ctrl+C (and on POSIX SIGTERM and SIGHUP) only
@@ -19,18 +21,25 @@
 namespace murkvale {
 
 void say(const std::string& text);
+
+// Throw CliError (Failure) when standard output does not take it all.
 void writeStdout(std::string_view utf8);
+void writeStdoutBytes(const void* data, std::size_t size);  // binary, for -o -
+// At the end of main: what the system reports only at the close fails the run too.
+void closeStdout();
 
 // The path in double quotes, as every message shows it.
 std::string quoted(const std::filesystem::path& path);
 
-// Longer lines are cut here; any password that long is refused anyway, and a
-// huge file without a newline must not be read into memory whole.
+// Reading stops here: any password that long is refused anyway, and a source
+// without a line end (/dev/zero) must not be read for ever.
 inline constexpr std::size_t kLineCap = 256;
 
 // Reads one line through `nextByte` (a byte 0..255, or -1 at the end of input)
-// and stops after its '\n', so nothing past the line is consumed. The "\n" or
-// "\r\n" ending is dropped. Returns nothing when the input ends before any byte.
+// and stops after its '\n', so nothing past the line is consumed, or after
+// kLineCap + 1 bytes without one, returning those (a line too long to be a
+// password). The "\n" or "\r\n" ending is dropped. Returns nothing when the
+// input ends before any byte.
 std::optional<std::string> readLine(const std::function<int()>& nextByte);
 
 // Asks on the terminal (the controlling terminal on POSIX, the console on
@@ -49,6 +58,8 @@ class ProgressBar {
     ProgressBar& operator=(const ProgressBar&) = delete;
 
     void show(int position);  // 0..100
+    // The run ended well: the bar shows 100% and stays, its line ended.
+    void finish();
 
   private:
     std::string label_;
@@ -64,8 +75,7 @@ class InterruptGuard {
     InterruptGuard(const InterruptGuard&) = delete;
     InterruptGuard& operator=(const InterruptGuard&) = delete;
 
-    // Throws CliError (Failure) once a signal has come.
-    void throwIfRaised() const;
+    bool raised() const;
 };
 
 // The code page a password typed on the terminal is digested in when no
@@ -73,8 +83,11 @@ class InterruptGuard {
 // elsewhere.
 std::optional<unsigned> typedPasswordCodePage();
 
-// The platform's side of the rules.
+// The platform's side of the rules. putStdout returns false with errno set
+// when the text did not all arrive.
 bool stderrIsTerminal();
+bool stdoutIsTerminal();
 void writeStderr(std::string_view utf8);
+bool putStdout(std::string_view utf8);
 
 }  // namespace murkvale

@@ -22,9 +22,11 @@ void writeStderr(std::string_view utf8) {
     std::fflush(stderr);
 }
 
-void writeStdout(std::string_view utf8) {
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    std::fflush(stdout);
+bool stdoutIsTerminal() { return isatty(STDOUT_FILENO) == 1; }
+
+bool putStdout(std::string_view utf8) {
+    return std::fwrite(utf8.data(), 1, utf8.size(), stdout) == utf8.size() &&
+           std::fflush(stdout) == 0;
 }
 
 namespace {
@@ -111,6 +113,8 @@ std::optional<std::string> askHidden(const std::string& prompt) {
                 return -1;
             }
         });
+        // Too long to be a password: the rest typed must not reach the shell.
+        if (line && line->size() > kLineCap) tcflush(fd, TCIFLUSH);
         writeAll(fd, "\n");  // the user's Enter was not echoed
     }
     ::close(fd);
@@ -151,8 +155,6 @@ InterruptGuard::~InterruptGuard() {
     }
 }
 
-void InterruptGuard::throwIfRaised() const {
-    if (gRaised) throw CliError(ExitStatus::Failure, "Interrupted; nothing was written.");
-}
+bool InterruptGuard::raised() const { return gRaised != 0; }
 
 }  // namespace murkvale

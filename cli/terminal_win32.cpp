@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
 #include <string>
 
@@ -18,17 +19,20 @@ bool isConsole(HANDLE handle) {
     return handle != INVALID_HANDLE_VALUE && handle != nullptr && GetConsoleMode(handle, &mode);
 }
 
-void write(DWORD which, std::FILE* stream, std::string_view utf8) {
+bool write(DWORD which, std::FILE* stream, std::string_view utf8) {
     HANDLE handle = GetStdHandle(which);
     if (isConsole(handle)) {
         std::fflush(stream);
         std::wstring wide = toWide(utf8);
         DWORD written = 0;
-        WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
-        return;
+        const bool ok = WriteConsoleW(handle, wide.data(), static_cast<DWORD>(wide.size()),
+                                      &written, nullptr) &&
+                        written == wide.size();
+        if (!ok) errno = EIO;
+        return ok;
     }
-    std::fwrite(utf8.data(), 1, utf8.size(), stream);
-    std::fflush(stream);
+    return std::fwrite(utf8.data(), 1, utf8.size(), stream) == utf8.size() &&
+           std::fflush(stream) == 0;
 }
 
 }  // namespace
@@ -37,9 +41,12 @@ std::optional<unsigned> typedPasswordCodePage() { return userCodePage(); }
 
 bool stderrIsTerminal() { return isConsole(GetStdHandle(STD_ERROR_HANDLE)); }
 
+// The console, not any character device: NUL is one too, and a fine place for -o -.
+bool stdoutIsTerminal() { return isConsole(GetStdHandle(STD_OUTPUT_HANDLE)); }
+
 void writeStderr(std::string_view utf8) { write(STD_ERROR_HANDLE, stderr, utf8); }
 
-void writeStdout(std::string_view utf8) { write(STD_OUTPUT_HANDLE, stdout, utf8); }
+bool putStdout(std::string_view utf8) { return write(STD_OUTPUT_HANDLE, stdout, utf8); }
 
 namespace {
 
@@ -118,8 +125,14 @@ std::optional<std::string> askHidden(const std::string& prompt) {
             for (DWORD i = 0; i < got && !ended; ++i) {
                 if (chunk[i] == L'\n') {
                     ended = true;
-                } else if (line.size() < 256) {
+                } else {
                     line.push_back(chunk[i]);
+                    // Too long to be a password: stop, and drop the rest
+                    // typed so that nothing else reads it.
+                    if (line.size() > kLineCap) {
+                        ended = true;
+                        FlushConsoleInputBuffer(input.get());
+                    }
                 }
             }
         }
@@ -155,8 +168,6 @@ InterruptGuard::InterruptGuard() {
 
 InterruptGuard::~InterruptGuard() { SetConsoleCtrlHandler(raiseFlag, FALSE); }
 
-void InterruptGuard::throwIfRaised() const {
-    if (gInterrupted) throw CliError(ExitStatus::Failure, "Interrupted; nothing was written.");
-}
+bool InterruptGuard::raised() const { return gInterrupted; }
 
 }  // namespace murkvale
