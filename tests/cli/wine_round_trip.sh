@@ -43,4 +43,24 @@ grep -q 'not a Vael file' out || { echo "FAIL info: $(cat out)" >&2; failures=$(
 check 'existing output' 1 "$runner" "$exe" seal plain --password-file pw
 [ ! -e x ] || { echo "FAIL: x was written" >&2; failures=$((failures + 1)); }
 
+# Standard output in binary mode: an LF in the content stays one byte.
+printf 'S\nS\n' >lf
+printf '\001\377\301\n\301\n' >want-lf                       # "S\nS\n" under "ab"
+check 'seal -o -' 0 "$runner" "$exe" seal lf -o - --password-file pw
+same 'seal -o -' out want-lf
+check 'open -o -' 0 "$runner" "$exe" open want-lf -fqo - --password-file pw
+same 'open -o -' out lf
+has() {  # has WHAT FILE TEXT
+    grep -qF -- "$3" "$2" || { echo "FAIL $1: $2 lacks '$3': $(cat "$2")" >&2; failures=$((failures + 1)); }
+}
+check 'output named --version' 0 "$runner" "$exe" seal plain -o --version --password-file pw
+same 'output named --version' ./--version want-ab
+check 'code page 37' 2 "$runner" "$exe" seal plain -o y --password-file pw --codepage 37
+has 'code page 37' err '1250-1258 and 65001'
+check 'password without a line end' 1 "$runner" "$exe" seal plain -o y --password-fd 0 </dev/zero
+has 'password without a line end' err 'over 256 bytes'
+check 'info into /dev/full' 1 sh -c '"$0" "$1" info plain.vae >/dev/full' "$runner" "$exe"
+has 'info into /dev/full' err 'Cannot write to standard output'
+[ ! -e y ] || { echo "FAIL: y was written" >&2; failures=$((failures + 1)); }
+
 [ "$failures" -eq 0 ]
