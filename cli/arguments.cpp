@@ -227,19 +227,22 @@ Options:
   -f, --force           replace OUTPUT if it exists (it is never FILE itself)
   -q, --quiet           no progress bar
   --password-file PATH  take the password from the first line of PATH
-  --password-fd N       take the password from the first line read from descriptor N
-  --codepage CP         convert the password to Windows code page CP before use, so
-                        that it matches the same text typed in the window: 874, 932,
-                        936, 949, 950, 1250-1258, 65001, or locale (the code page of
-                        the language in LC_ALL, LC_CTYPE or LANG)
+  --password-fd N       take the password from the first line of descriptor N
+  --codepage CP         convert the password to Windows code page CP first, so
+                        that it matches the same text typed in the window:
+                        874, 932, 936, 949, 950, 1250-1258, 65001, or locale
+                        (the code page of the language in LC_ALL, LC_CTYPE or
+                        LANG)
   -h, --help            print this text
   --version             print the version
 
-Flags may be grouped (-fq), long options take --name=value, and -- ends the
-options. Without a password option the password is asked on the terminal, twice
-for seal. A password is at most 16 bytes, as in the window; line endings (\n or
-\r\n) are not part of it. Without --codepage it is taken as the bytes given, so a
-non-ASCII password typed in the window needs --codepage locale here.
+Flags may be grouped (-fq), a long option may take its value after = (as in
+--output=FILE), and -- ends the options.
+
+Without a password option the password is asked on the terminal, twice for
+seal. A password is at most 16 bytes, as in the window; line endings (\n or
+\r\n) are not part of it. Without --codepage it is taken as the bytes given,
+so a non-ASCII password typed in the window needs --codepage locale here.
 
 Exit status:
   0  success
