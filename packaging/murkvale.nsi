@@ -71,4 +71,9 @@ Section "Uninstall"
     ; Made by the first per-user install; left alone while anything else uses it.
     RMDir "$LOCALAPPDATA\Programs"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    ; This uninstaller runs from a copy of itself in TEMP, which NSIS would leave
+    ; there (removal at reboot needs administrator rights): a hidden command
+    ; removes the copy and its folder once this process has ended.
+    SetOutPath "$TEMP"
+    ExecShell "" "$SYSDIR\cmd.exe" '/c ping -n 3 127.0.0.1 >nul & del /f /q "$EXEPATH" & rd "$EXEDIR"' SW_HIDE
 SectionEnd
