@@ -8,9 +8,7 @@ if(WIN32)
 else()
     install(TARGETS murkvale RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT cli)
     # The manual page belongs to the command line: option changes update it too.
-    if(EXISTS "${PROJECT_SOURCE_DIR}/cli/murkvale.1")
-        install(FILES cli/murkvale.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT cli)
-    endif()
+    install(FILES cli/murkvale.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT cli)
     install(FILES packaging/murkvale.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
             COMPONENT cli)
     install(FILES packaging/copyright packaging/changelog
