@@ -5,6 +5,8 @@
 namespace murkvale {
 
 class AboutDialog : public QDialog {
+    Q_OBJECT
+
   public:
     explicit AboutDialog(QWidget* parent = nullptr);
 };

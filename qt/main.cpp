@@ -8,6 +8,7 @@
 
 #include "murkvale_version.h"
 #include "qt/main_window.h"
+#include "qt/resources.h"
 #include "qt/start_arguments.h"
 
 namespace {
@@ -40,6 +41,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("murkvale-gui"));
     QApplication::setApplicationVersion(QStringLiteral(MURKVALE_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.murkvale"));
+    murkvale::loadWindowResources();
     QIcon icon;
     icon.addFile(QStringLiteral(":/murkvale/murkvale-48.png"));
     icon.addFile(QStringLiteral(":/murkvale/murkvale-256.png"));

@@ -23,6 +23,7 @@
 #include "qt/framework_boxes.h"
 #include "qt/password_dialog.h"
 #include "qt/path_text.h"
+#include "qt/resources.h"
 #include "res/window_words.h"
 #include "text/code_page.h"
 
@@ -55,6 +56,7 @@ MainWindow::MainWindow(std::chrono::milliseconds keepAliveEvery)
       fileSize_(readOnlyField("fileSize")),
       status_(readOnlyField("status")),
       progress_(new QProgressBar) {
+    loadWindowResources();
     setWindowTitle(QStringLiteral(MURKVALE_WORD_MAIN_CAPTION));
     // A main window of its own with a taskbar entry, not a transient dialog.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -93,6 +95,8 @@ MainWindow::MainWindow(std::chrono::milliseconds keepAliveEvery)
     QPushButton* decrypt = commandButton(MURKVALE_WORD_DECRYPT, "decrypt");
     QPushButton* quit = commandButton(MURKVALE_WORD_QUIT, "quit");
     quit->setDefault(true);
+    // Enter with the focus on no other button ends the program, as on Windows.
+    quit->setFocus();
     connect(load, &QPushButton::clicked, this, [this] { runCommand([this] { commands_.OnLoadFile(); }); });
     connect(encrypt, &QPushButton::clicked, this, [this] { runCommand([this] { commands_.OnEncrypt(); }); });
     connect(decrypt, &QPushButton::clicked, this, [this] { runCommand([this] { commands_.OnDecrypt(); }); });

@@ -20,6 +20,8 @@ namespace murkvale {
 
 // A dialog, as on Windows: Enter presses Quit, Escape closes.
 class MainWindow : public QDialog, public WindowServices {
+    Q_OBJECT
+
   public:
     explicit MainWindow(std::chrono::milliseconds keepAliveEvery = kKeepAliveEvery);
     ~MainWindow() override;

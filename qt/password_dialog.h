@@ -11,6 +11,8 @@ class QLineEdit;
 namespace murkvale {
 
 class PasswordDialog : public QDialog {
+    Q_OBJECT
+
   public:
     PasswordDialog(const QString& prompt, unsigned codePage, QWidget* parent = nullptr);
     ~PasswordDialog() override;
