@@ -113,7 +113,25 @@ class WindowFlowsTest : public QObject {
         QVERIFY(scratch_->isValid());
     }
 
+    // The Windows program's bytes for the same file and typed password: in a
+    // Russian and a Japanese locale its code pages are 1251 and 932.
+    void sealsAsTheWindowsProgramDoes_data() {
+        QTest::addColumn<QByteArray>("lang");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<QString>("sealed");
+        QTest::newRow("ascii") << QByteArray("C.UTF-8") << QStringLiteral("secret")
+                               << QStringLiteral("opens_pw-secret_every-byte.vae");
+        QTest::newRow("russian") << QByteArray("ru_RU.UTF-8") << QStringLiteral(u"секрет")
+                                 << QStringLiteral("code-page/cp1251_every-byte.vae");
+        QTest::newRow("japanese") << QByteArray("ja_JP.UTF-8") << QStringLiteral(u"パスワード")
+                                  << QStringLiteral("code-page/cp932_every-byte.vae");
+    }
+
     void sealsAsTheWindowsProgramDoes() {
+        QFETCH(QByteArray, lang);
+        QFETCH(QString, password);
+        QFETCH(QString, sealed);
+        LocaleVariables locale("", lang.constData());
         MainWindow window;
         window.show();
         const QString plain = dataFile(QStringLiteral("every-byte.plain"));
@@ -122,16 +140,21 @@ class WindowFlowsTest : public QObject {
         QCOMPARE(field(window, "fileSize"), QStringLiteral("256"));
 
         // A name typed without an extension gets .vae.
-        const QStringList seen =
-            press(window, "encrypt",
-                  {typePassword(QStringLiteral("secret")), typePassword(QStringLiteral("secret")),
-                   chooseFile(scratch(QStringLiteral("sealed")))});
+        QStringList seen = press(window, "encrypt",
+                                 {typePassword(password), typePassword(password),
+                                  chooseFile(scratch(QStringLiteral("sealed")))});
         QCOMPARE(seen, (QStringList{kFirstPrompt, kRetypePrompt, kSaveVael}));
-        QCOMPARE(contents(scratch(QStringLiteral("sealed.vae"))),
-                 contents(dataFile(QStringLiteral("opens_pw-secret_every-byte.vae"))));
+        QCOMPARE(contents(scratch(QStringLiteral("sealed.vae"))), contents(dataFile(sealed)));
         QCOMPARE(field(window, "filePath"), plain);
         QCOMPARE(field(window, "status"), QStringLiteral("Free"));
         QCOMPARE(window.findChild<QProgressBar*>()->value(), 0);
+
+        // And the Windows program's file opens with the same typed password.
+        seen = press(window, "decrypt",
+                     {chooseFile(dataFile(sealed)), typePassword(password),
+                      chooseFile(scratch(QStringLiteral("restored")))});
+        QCOMPARE(seen, (QStringList{kOpenVael, kOpenPrompt, kSaveAny}));
+        QCOMPARE(contents(scratch(QStringLiteral("restored"))), contents(plain));
     }
 
     void opensTheWindowsProgramsFiles_data() {
