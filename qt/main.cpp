@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -58,7 +59,11 @@ int main(int argc, char** argv) {
     QObject::connect(&window, &QDialog::finished, &app, &QCoreApplication::quit);
     window.show();
     if (start.file) {
-        QTimer::singleShot(0, &window, [&window, file = *start.file] { window.startWith(file); });
+        // The window shows full paths, as its file dialogs give them.
+        std::error_code unknown;
+        std::filesystem::path file = std::filesystem::absolute(*start.file, unknown);
+        if (unknown) file = *start.file;
+        QTimer::singleShot(0, &window, [&window, file] { window.startWith(file); });
     }
     return app.exec();
 }
