@@ -41,7 +41,8 @@ class AnsweredWindow : public murkvale::MainWindow {
 void writeInput(const std::filesystem::path& path, long mebibytes) {
     std::ofstream out(path, std::ios::binary);
     const std::string block(1 << 20, 'x');
-    for (long i = 0; i < mebibytes; ++i) out.write(block.data(), static_cast<std::streamsize>(block.size()));
+    for (long i = 0; i < mebibytes; ++i)
+        out.write(block.data(), static_cast<std::streamsize>(block.size()));
 }
 
 }  // namespace
@@ -67,8 +68,10 @@ int main(int argc, char** argv) {
     QElapsedTimer sinceLast;
     QTimer probe;
     QObject::connect(&probe, &QTimer::timeout, [&] {
-        if (window.findChild<QLineEdit*>(QStringLiteral("status"))->text() != "Encrypting...") return;
-        if (sinceLast.isValid()) gaps.push_back(static_cast<double>(sinceLast.nsecsElapsed()) / 1e6);
+        if (window.findChild<QLineEdit*>(QStringLiteral("status"))->text() != "Encrypting...")
+            return;
+        if (sinceLast.isValid())
+            gaps.push_back(static_cast<double>(sinceLast.nsecsElapsed()) / 1e6);
         sinceLast.restart();
     });
     probe.start(10);
@@ -87,10 +90,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     const auto slowest = std::max_element(gaps.begin(), gaps.end()) - gaps.begin();
-    std::fprintf(stderr, "slowest gap is turn %ld of %zu\n", static_cast<long>(slowest), gaps.size());
+    std::fprintf(stderr, "slowest gap is turn %ld of %zu\n", static_cast<long>(slowest),
+                 gaps.size());
     std::sort(gaps.begin(), gaps.end());
-    std::printf("sealed %ld MiB in %.2f s; a 10 ms timer ran %zu times, gaps: median %.1f ms, "
-                "slowest %.1f ms\n",
-                mebibytes, seconds, gaps.size() + 1, gaps[gaps.size() / 2], gaps.back());
+    std::printf(
+        "sealed %ld MiB in %.2f s; a 10 ms timer ran %zu times, gaps: median %.1f ms, "
+        "slowest %.1f ms\n",
+        mebibytes, seconds, gaps.size() + 1, gaps[gaps.size() / 2], gaps.back());
     return 0;
 }

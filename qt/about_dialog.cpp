@@ -22,8 +22,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     auto* web = new QLabel(QStringLiteral(MURKVALE_WORD_ABOUT_WEB));
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* ok = buttons->addButton(QStringLiteral(MURKVALE_WORD_OK),
-                                         QDialogButtonBox::AcceptRole);
+    QPushButton* ok =
+        buttons->addButton(QStringLiteral(MURKVALE_WORD_OK), QDialogButtonBox::AcceptRole);
     ok->setDefault(true);
     buttons->setCenterButtons(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &AboutDialog::accept);

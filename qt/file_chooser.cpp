@@ -41,8 +41,7 @@ std::optional<std::filesystem::path> runFileDialog(QWidget* parent,
     if (!request.defaultExtension.empty()) {
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
     }
-    dialog.setOption(QFileDialog::DontConfirmOverwrite,
-                     (request.flags & kOfnOverwritePrompt) == 0);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, (request.flags & kOfnOverwritePrompt) == 0);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList chosen = dialog.selectedFiles();
     if (chosen.isEmpty()) return std::nullopt;

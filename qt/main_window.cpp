@@ -74,8 +74,8 @@ MainWindow::MainWindow(std::chrono::milliseconds keepAliveEvery)
     info->addWidget(new QLabel(QStringLiteral(MURKVALE_WORD_FILE)), 0, 0);
     info->addWidget(filePath_, 0, 1, 1, 2);
     info->addWidget(new QLabel(QStringLiteral(MURKVALE_WORD_FILE_SIZE)), 1, 0);
-    fileSize_->setMinimumWidth(fileSize_->fontMetrics().horizontalAdvance(
-        QStringLiteral("18446744073709551615")));
+    fileSize_->setMinimumWidth(
+        fileSize_->fontMetrics().horizontalAdvance(QStringLiteral("18446744073709551615")));
     info->addWidget(fileSize_, 1, 1);
     info->addWidget(new QLabel(QStringLiteral(MURKVALE_WORD_BYTES)), 1, 2);
     info->setColumnStretch(2, 1);
@@ -97,9 +97,12 @@ MainWindow::MainWindow(std::chrono::milliseconds keepAliveEvery)
     quit->setDefault(true);
     // Enter with the focus on no other button ends the program, as on Windows.
     quit->setFocus();
-    connect(load, &QPushButton::clicked, this, [this] { runCommand([this] { commands_.OnLoadFile(); }); });
-    connect(encrypt, &QPushButton::clicked, this, [this] { runCommand([this] { commands_.OnEncrypt(); }); });
-    connect(decrypt, &QPushButton::clicked, this, [this] { runCommand([this] { commands_.OnDecrypt(); }); });
+    connect(load, &QPushButton::clicked, this,
+            [this] { runCommand([this] { commands_.OnLoadFile(); }); });
+    connect(encrypt, &QPushButton::clicked, this,
+            [this] { runCommand([this] { commands_.OnEncrypt(); }); });
+    connect(decrypt, &QPushButton::clicked, this,
+            [this] { runCommand([this] { commands_.OnDecrypt(); }); });
     connect(quit, &QPushButton::clicked, this, [this] {
         if (!commands_.busy()) accept();
     });
@@ -176,7 +179,8 @@ void MainWindow::dropEvent(QDropEvent* event) {
     event->acceptProposedAction();
     // After the drop has ended, so the program it came from is not kept
     // waiting while our boxes are up.
-    QTimer::singleShot(0, this, [this, paths] { runCommand([&] { commands_.OnDropFiles(paths); }); });
+    QTimer::singleShot(0, this,
+                       [this, paths] { runCommand([&] { commands_.OnDropFiles(paths); }); });
 }
 
 std::optional<std::filesystem::path> MainWindow::chooseFile(const FileDialogRequest& request) {

@@ -16,10 +16,7 @@
 namespace murkvale {
 
 PasswordDialog::PasswordDialog(const QString& prompt, unsigned codePage, QWidget* parent)
-    : QDialog(parent),
-      codePage_(codePage),
-      prompt_(new QLabel(prompt)),
-      password_(new QLineEdit) {
+    : QDialog(parent), codePage_(codePage), prompt_(new QLabel(prompt)), password_(new QLineEdit) {
     setWindowTitle(QStringLiteral(MURKVALE_WORD_PASSWORD_CAPTION));
     // Like the Windows dialog, no close box: OK or Cancel (Escape) end it.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);

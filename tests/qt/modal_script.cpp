@@ -47,8 +47,7 @@ ModalStep chooseFile(const QString& path) {
         auto* name = modal->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
         name->setText(path);
         later(modal, [](QWidget* dialog) {
-            QTest::mouseClick(buttonWithRole(dialog, QDialogButtonBox::AcceptRole),
-                              Qt::LeftButton);
+            QTest::mouseClick(buttonWithRole(dialog, QDialogButtonBox::AcceptRole), Qt::LeftButton);
         });
     };
 }
@@ -102,9 +101,14 @@ QString describeModal(QWidget* modal) {
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         QString icon;
         switch (box->icon()) {
-            case QMessageBox::Critical: icon = QStringLiteral(" [stop]"); break;
-            case QMessageBox::Warning: icon = QStringLiteral(" [warning]"); break;
-            default: break;
+            case QMessageBox::Critical:
+                icon = QStringLiteral(" [stop]");
+                break;
+            case QMessageBox::Warning:
+                icon = QStringLiteral(" [warning]");
+                break;
+            default:
+                break;
         }
         return box->windowTitle() + icon + QStringLiteral(" | ") + box->text();
     }

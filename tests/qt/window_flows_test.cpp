@@ -27,9 +27,7 @@
 namespace murkvale {
 namespace {
 
-QString dataFile(const QString& name) {
-    return QStringLiteral(MURKVALE_TEST_DATA "/") + name;
-}
+QString dataFile(const QString& name) { return QStringLiteral(MURKVALE_TEST_DATA "/") + name; }
 
 QByteArray contents(const QString& path) {
     QFile file(path);
@@ -169,7 +167,8 @@ class WindowFlowsTest : public QObject {
             const QString rest = name.mid(QStringLiteral("opens_pw-").size());
             const qsizetype cut = rest.indexOf(QLatin1Char('_'));
             QTest::newRow(qPrintable(name))
-                << name << rest.left(cut) << rest.mid(cut + 1).chopped(4) + QStringLiteral(".plain");
+                << name << rest.left(cut)
+                << rest.mid(cut + 1).chopped(4) + QStringLiteral(".plain");
         }
     }
 
@@ -180,9 +179,9 @@ class WindowFlowsTest : public QObject {
         MainWindow window;
         window.show();
         const QString output = scratch(QStringLiteral("plain"));
-        const QStringList seen = press(
-            window, "decrypt",
-            {chooseFile(dataFile(sealed)), typePassword(password), chooseFile(output)});
+        const QStringList seen =
+            press(window, "decrypt",
+                  {chooseFile(dataFile(sealed)), typePassword(password), chooseFile(output)});
         QCOMPARE(seen, (QStringList{kOpenVael, kOpenPrompt, kSaveAny}));
         QCOMPARE(contents(output), contents(dataFile(plain)));
         // The plain copy becomes the current file.
@@ -212,11 +211,13 @@ class WindowFlowsTest : public QObject {
             << abcd << QByteArray("encrypt") << QStringList{""} << QStringList{kFirstPrompt};
         QTest::newRow("not a vael file")
             << QString() << QByteArray("decrypt")
-            << QStringList{"file:" + dataFile(QStringLiteral("not-sealed_pw-ab_plain-text.vae")), "ok"}
+            << QStringList{"file:" + dataFile(QStringLiteral("not-sealed_pw-ab_plain-text.vae")),
+                           "ok"}
             << QStringList{kOpenVael, QStringLiteral("Decryption error | Not a valid Vael")};
         QTest::newRow("wrong password")
             << QString() << QByteArray("decrypt")
-            << QStringList{"file:" + dataFile(QStringLiteral("wrong-password_pw-abc_sealed-with-ab.vae")),
+            << QStringList{"file:" +
+                               dataFile(QStringLiteral("wrong-password_pw-abc_sealed-with-ab.vae")),
                            "pw:abc", "ok"}
             << QStringList{kOpenVael, kOpenPrompt,
                            QStringLiteral("Decryption error | Password mismatch!")};
@@ -316,8 +317,8 @@ class WindowFlowsTest : public QObject {
         // A .vae file goes straight to Decrypt's password, whatever the case.
         const QString upper = scratch(QStringLiteral("EVERY.VAE"));
         QVERIFY(QFile::copy(dataFile(QStringLiteral("opens_pw-secret_every-byte.vae")), upper));
-        ModalScript script({typePassword(QStringLiteral("secret")),
-                            chooseFile(scratch(QStringLiteral("every")))});
+        ModalScript script(
+            {typePassword(QStringLiteral("secret")), chooseFile(scratch(QStringLiteral("every")))});
         window.startWith(upper.toStdString());
         QCOMPARE(script.seen(), (QStringList{kOpenPrompt, kSaveAny}));
         QCOMPARE(contents(scratch(QStringLiteral("every"))),
@@ -356,10 +357,10 @@ class WindowFlowsTest : public QObject {
             }
         });
         probe.start(1);
-        const QStringList seen = press(
-            window, "encrypt",
-            {typePassword(QStringLiteral("ab")), typePassword(QStringLiteral("ab")),
-             chooseFile(scratch(QStringLiteral("big.vae")))});
+        const QStringList seen =
+            press(window, "encrypt",
+                  {typePassword(QStringLiteral("ab")), typePassword(QStringLiteral("ab")),
+                   chooseFile(scratch(QStringLiteral("big.vae")))});
         QTest::qWait(100);  // anything left over would act now
         probe.stop();
         QCOMPARE(seen, (QStringList{kFirstPrompt, kRetypePrompt, kSaveVael}));
@@ -411,8 +412,8 @@ class WindowFlowsTest : public QObject {
         QTest::newRow("japanese") << QByteArray() << QByteArray("ja_JP.UTF-8") << japanese
                                   << QStringList{} << QByteArray("\x83\x70\x83\x58");
         QTest::newRow("LC_ALL before LANG")
-            << QByteArray("ja_JP.UTF-8") << QByteArray("ru_RU.UTF-8") << japanese
-            << QStringList{} << QByteArray("\x83\x70\x83\x58");
+            << QByteArray("ja_JP.UTF-8") << QByteArray("ru_RU.UTF-8") << japanese << QStringList{}
+            << QByteArray("\x83\x70\x83\x58");
         QTest::newRow("C takes 1252") << QByteArray() << QByteArray("C") << QStringLiteral(u"café")
                                       << QStringList{} << QByteArray("caf\xE9");
         QTest::newRow("cyrillic outside 1252")
@@ -442,8 +443,9 @@ class WindowFlowsTest : public QObject {
         ModalScript script(std::move(steps));
         std::string password = "unchanged";
         const bool accepted = window.promptPassword("Please enter password:", password);
-        QCOMPARE(script.seen(), QStringList{kOpenPrompt} + refusals +
-                                    (refusals.isEmpty() ? QStringList{} : QStringList{kOpenPrompt}));
+        QCOMPARE(script.seen(),
+                 QStringList{kOpenPrompt} + refusals +
+                     (refusals.isEmpty() ? QStringList{} : QStringList{kOpenPrompt}));
         QCOMPARE(accepted, refusals.isEmpty());
         QCOMPARE(QByteArray::fromStdString(password), accepted ? bytes : QByteArray("unchanged"));
     }
@@ -489,12 +491,12 @@ class WindowFlowsTest : public QObject {
         const QStringList seen = press(
             window, "encrypt",
             {looking(
-                 [&](QWidget* dialog) {
-                     QTest::keyClicks(dialog->findChild<QLineEdit*>(), QStringLiteral("secret"));
-                     dialog->grab().save(screenshot(QStringLiteral("qt-password.png")));
-                     dialog->findChild<QLineEdit*>()->clear();
-                 },
-                 cancel())});
+                [&](QWidget* dialog) {
+                    QTest::keyClicks(dialog->findChild<QLineEdit*>(), QStringLiteral("secret"));
+                    dialog->grab().save(screenshot(QStringLiteral("qt-password.png")));
+                    dialog->findChild<QLineEdit*>()->clear();
+                },
+                cancel())});
         QCOMPARE(seen, QStringList{kFirstPrompt});
         QVERIFY(QFileInfo(screenshot(QStringLiteral("qt-password.png"))).size() > 0);
     }
