@@ -4,7 +4,7 @@
 # not use, or on a Windows header in a portable folder outside a *_win32 file.
 cmake_minimum_required(VERSION 3.25)
 
-set(portable cipher text files commands cli)
+set(portable cipher text files commands cli qt)
 set(windows_headers windows.h shellapi.h commctrl.h commdlg.h winbase.h winuser.h winnt.h io.h)
 
 file(STRINGS "${LAYERS}" rows REGEX "^[a-z0-9_]+:")

@@ -1,11 +1,13 @@
 #include "commands/file_commands.h"
 
+#include <cctype>
 #include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
 
 #include "cipher/password_digest.h"
+#include "cipher/vael_format.h"
 #include "cipher/wipe.h"
 #include "commands/failure_text.h"
 #include "files/checks.h"
@@ -113,6 +115,17 @@ bool outputAllowed(WindowServices& window, const std::filesystem::path& input,
     }
 }
 
+// File managers match the extension without regard to case.
+bool hasVaelExtension(const std::filesystem::path& file) {
+    const std::string extension = file.extension().string();
+    const std::string wanted = std::string(".") + kVaelExtension;
+    if (extension.size() != wanted.size()) return false;
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(extension[i])) != wanted[i]) return false;
+    }
+    return true;
+}
+
 // Runs `command` unless another command runs, and marks the commands busy
 // until it ends, however it ends.
 template <typename Command>
@@ -156,6 +169,16 @@ void FileCommands::OnDropFiles(const std::vector<std::filesystem::path>& paths) 
     });
 }
 
+void FileCommands::OnStartWith(const std::filesystem::path& file) {
+    runAlone(busy_, [&] {
+        if (hasVaelExtension(file)) {
+            decrypt(file);
+        } else {
+            load(file);
+        }
+    });
+}
+
 void FileCommands::load(const std::filesystem::path& chosen) {
     // Measure first: a file that cannot be opened must not leave its path
     // beside the previous file's size.
@@ -187,7 +210,7 @@ void FileCommands::encrypt() {
         return;
     }
 
-    const auto output = window_.chooseFile(saveRequest(kVaelFilter, "vae"));
+    const auto output = window_.chooseFile(saveRequest(kVaelFilter, kVaelExtension));
     if (!output) return;
     const Replace replace = confirmedReplace(*output);
     if (!outputAllowed(window_, state_.m_filePath, *output, replace, kEncryptionError,
@@ -203,8 +226,8 @@ void FileCommands::encrypt() {
                  });
 }
 
-void FileCommands::decrypt() {
-    const auto input = window_.chooseFile(openRequest(kVaelFilter));
+void FileCommands::decrypt(const std::optional<std::filesystem::path>& given) {
+    const auto input = given ? given : window_.chooseFile(openRequest(kVaelFilter));
     if (!input) return;
 
     // Opened sharing nothing, as Load File measures: a file that cannot be

@@ -1,6 +1,7 @@
 #pragma once
 #include <chrono>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "commands/file_state.h"
@@ -29,6 +30,10 @@ class FileCommands {
     // One file does what Load File... does with it chosen; several, none or a
     // folder change nothing and say "Please drop a single file.".
     void OnDropFiles(const std::vector<std::filesystem::path>& paths);
+    // A file the program was started with, as a file manager passes it: a
+    // Vael file (by its extension) goes through Decrypt... as if chosen in
+    // its first dialog; any other file loads as Load File... loads it.
+    void OnStartWith(const std::filesystem::path& file);
 
     // Whether a command runs now, its dialogs included.
     bool busy() const { return busy_; }
@@ -36,7 +41,8 @@ class FileCommands {
   private:
     void load(const std::filesystem::path& chosen);
     void encrypt();
-    void decrypt();
+    // `given` stands for the file the first dialog would choose.
+    void decrypt(const std::optional<std::filesystem::path>& given = std::nullopt);
 
     FileState& state_;
     WindowServices& window_;

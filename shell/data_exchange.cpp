@@ -8,6 +8,7 @@
 #include "shell/progress_ctrl.h"
 #include "text/code_page.h"
 #include "text/wide_text_win32.h"
+#include "text/window_texts.h"
 
 namespace murkvale {
 
@@ -90,7 +91,7 @@ void DDX_Text(CDataExchange& dx, int id, std::uint64_t& value) {
     readText(control, text);
     const auto parsed = parseUnsignedDecimal(text);
     if (!parsed) {
-        showValidationMessage(dx.dialog(), kPositiveIntegerMessage);
+        showValidationMessage(dx.dialog(), toWide(kPositiveIntegerText));
         dx.Fail();
     }
     value = *parsed;
@@ -124,15 +125,11 @@ void DDV_MaxChars(CDataExchange& dx, const std::string& utf8Value, int maxChars)
 
 void DDV_AnsiText(CDataExchange& dx, const std::wstring& value) {
     if (dx.m_bSaveAndValidate && !ansiLength(value)) {
-        showValidationMessage(dx.dialog(), kAnsiTextMessage);
+        showValidationMessage(dx.dialog(), toWide(kCodePageOnlyText));
         dx.Fail();
     }
 }
 
-std::wstring maxCharsMessage(int maxChars) {
-    std::wstring text = L"Please enter no more than %1 characters.";
-    text.replace(text.find(L"%1"), 2, std::to_wstring(maxChars));
-    return text;
-}
+std::wstring maxCharsMessage(int maxChars) { return toWide(maxCharsText(maxChars)); }
 
 }  // namespace murkvale

@@ -56,8 +56,5 @@ void DDV_AnsiText(CDataExchange& dx, const std::wstring& value);
 
 // The refusal texts, with %1 replaced.
 std::wstring maxCharsMessage(int maxChars);
-inline constexpr wchar_t kPositiveIntegerMessage[] = L"Please enter a positive integer.";
-inline constexpr wchar_t kAnsiTextMessage[] =
-    L"Please enter only characters of the system's code page.";
 
 }  // namespace murkvale

@@ -2,6 +2,7 @@
 
 #include "shell/win_app.h"
 #include "text/wide_text_win32.h"
+#include "text/window_texts.h"
 
 namespace murkvale {
 
@@ -28,7 +29,7 @@ void reportHandlerFailure(HWND owner, const std::exception* failure) {
 }
 
 void reportUnexpectedError(HWND owner, const std::exception* failure) {
-    std::wstring text = L"An unexpected error occurred.";
+    std::wstring text = toWide(kUnexpectedErrorText);
     if (failure && *failure->what()) text += L"\n\n" + toWide(failure->what());
     showStopMessage(owner, text);
 }

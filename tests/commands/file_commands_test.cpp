@@ -55,7 +55,8 @@ struct Row {
     Files filesBefore;
     std::string pathBefore;  // name in the test folder; empty: no file loaded
     std::uint64_t sizeBefore;
-    // L = Load File, E = Encrypt, D = Decrypt, F = drop `dropped`, in order
+    // L = Load File, E = Encrypt, D = Decrypt, F = drop `dropped`, S = start with
+    // the first of `dropped`, in order
     std::string commands;
     std::deque<Answer> script;
     Calls calls;  // '%' in an expected call matches any text
@@ -167,6 +168,7 @@ TEST_P(FileCommandsTest, RunsTheScript) {
             if (command == 'E') commands.OnEncrypt();
             if (command == 'D') commands.OnDecrypt();
             if (command == 'F') commands.OnDropFiles(dropped);
+            if (command == 'S') commands.OnStartWith(dropped.front());
         } catch (const EngineError& error) {
             // The window's framework reports these; the test records what it would show.
             host.note("threw(\"" + host.shown(cannotOpenReport(error)) + "\")");
@@ -395,6 +397,20 @@ const Row kDropRows[] = {
      {R"(threw("$/missing.txt was not found."))"},
      "b.txt", 3, {{"b.txt", "xyz"}}, {"missing.txt"}},
 };
+
+// A file manager starts the Linux window with a file.
+const Row kStartWithRows[] = {
+    {"AVaelFileIsDecryptedWithoutTheOpenDialog", {{"b.txt", "xyz"}, {"a.VAE", kAbcSealedWithAb}},
+     "b.txt", 3, "S",
+     {type("ab"), pick("a.txt")},
+     join({{kDecryptPrompt, kSavePlainDialog},
+           run("Decrypting...", "$/b.txt, 3", "$/a.txt, 3")}),
+     "a.txt", 3, {{"a.VAE", kAbcSealedWithAb}, {"a.txt", "abc"}, {"b.txt", "xyz"}}, {"a.VAE"}},
+    {"AnyOtherFileLoads", {{"a.vael", "abcdef"}}, "", 0, "S",
+     {},
+     {"refresh(Free, $/a.vael, 6)"},
+     "a.vael", 6, {{"a.vael", "abcdef"}}, {"a.vael"}},
+};
 // clang-format on
 
 std::string rowName(const ::testing::TestParamInfo<Row>& info) { return info.param.name; }
@@ -403,6 +419,8 @@ INSTANTIATE_TEST_SUITE_P(LoadFile, FileCommandsTest, ::testing::ValuesIn(kLoadFi
 INSTANTIATE_TEST_SUITE_P(Encrypt, FileCommandsTest, ::testing::ValuesIn(kEncryptRows), rowName);
 INSTANTIATE_TEST_SUITE_P(Decrypt, FileCommandsTest, ::testing::ValuesIn(kDecryptRows), rowName);
 INSTANTIATE_TEST_SUITE_P(DropFiles, FileCommandsTest, ::testing::ValuesIn(kDropRows), rowName);
+INSTANTIATE_TEST_SUITE_P(StartWith, FileCommandsTest, ::testing::ValuesIn(kStartWithRows),
+                         rowName);
 
 }  // namespace
 }  // namespace murkvale
