@@ -40,7 +40,7 @@ void makeInput(const fs::path& path, std::uint64_t size) {
         out.write(block.data(), n);
         done += n;
     }
-    out.commit();
+    out.commit({});
 }
 
 // What the engine does minus the transform.
@@ -53,7 +53,7 @@ void plainCopy(const fs::path& from, const fs::path& to) {
         if (got == 0) break;
         out.write(block.get(), got);
     }
-    out.commit();
+    out.commit({});
 }
 
 bool sameContent(const fs::path& a, const fs::path& b) {
