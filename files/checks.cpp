@@ -19,6 +19,8 @@ void checkOutputAgainst(const std::optional<FileIdentity>& inputIdentity,
                         Replace replace) {
     // Whatever such a name points to, writing there is never a file's save.
     if (isSystemName(output)) throwSystemName(output);
+    const std::optional<std::filesystem::path> target = followedOutputName(output);
+    if (target && isSystemName(*target)) throwSystemName(output);
     const std::optional<ExistingFile> existing = examine(output);
     if (existing) {
         if (inputIdentity && *inputIdentity == existing->identity) throwSameFile(output, input);
@@ -27,9 +29,7 @@ void checkOutputAgainst(const std::optional<FileIdentity>& inputIdentity,
         if (!existing->regular) throwNotRegular(output);
     }
     if (replace == Replace::Never && nameTaken(output)) throwNameTaken(output);
-    const std::optional<std::filesystem::path> target = followedOutputName(output);
     if (!target) throwNotRegular(output);
-    if (isSystemName(*target)) throwSystemName(output);
     checkFolderTakes(*target);
 }
 

@@ -140,8 +140,21 @@ bool isSystemName(const std::filesystem::path& path) {
 }
 
 std::optional<std::filesystem::path> followedOutputName(const std::filesystem::path& path) {
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
+    // Hop by hop, so a link that passes through a system name (as
+    // /dev/stdout passes through /proc/self/fd/1) is caught there, whatever
+    // it ends at.
+    std::filesystem::path hop = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        if (isSystemName(hop)) return hop;
+        struct stat st {};
+        if (::lstat(hop.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+        std::string next(static_cast<std::size_t>(st.st_size) + 256, '\0');
+        const ssize_t size = ::readlink(hop.c_str(), next.data(), next.size());
+        if (size < 0) return std::nullopt;
+        next.resize(static_cast<std::size_t>(size));
+        hop = hop.parent_path() / next;  // an absolute link replaces the folder
+    }
+    if (hop == path) return path;
     char* resolved = ::realpath(path.c_str(), nullptr);
     if (resolved == nullptr) return std::nullopt;
     std::filesystem::path target(resolved);
