@@ -149,13 +149,13 @@ TEST_P(OutputRoadsTest, AbandonedAtTheLastCheckLeavesNothing) {
 INSTANTIATE_TEST_SUITE_P(
     Roads, OutputRoadsTest, ::testing::Combine(::testing::ValuesIn(kRoads),
                                                ::testing::ValuesIn(kScenes)),
-    [](const ::testing::TestParamInfo<std::tuple<Road, Scene>>& info) {
-        const char* road = std::get<0>(info.param).asked;
+    [](const ::testing::TestParamInfo<std::tuple<Road, Scene>>& row) {
+        const char* road = std::get<0>(row.param).asked;
         std::string name = road ? road : "default";
         for (char& c : name) {
             if (c == '-') c = '_';
         }
-        return name + "_" + std::get<1>(info.param).name;
+        return name + "_" + std::get<1>(row.param).name;
     });
 
 }  // namespace
