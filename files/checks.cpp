@@ -17,6 +17,10 @@ namespace {
 void checkOutputAgainst(const std::optional<FileIdentity>& inputIdentity,
                         const std::filesystem::path& input, const std::filesystem::path& output,
                         Replace replace) {
+    // Whatever such a name points to, writing there is never a file's save.
+    if (isSystemName(output)) throwSystemName(output);
+    const std::optional<std::filesystem::path> target = followedOutputName(output);
+    if (target && isSystemName(*target)) throwSystemName(output);
     const std::optional<ExistingFile> existing = examine(output);
     if (existing) {
         if (inputIdentity && *inputIdentity == existing->identity) throwSameFile(output, input);
@@ -24,9 +28,9 @@ void checkOutputAgainst(const std::optional<FileIdentity>& inputIdentity,
         // replace the node itself.
         if (!existing->regular) throwNotRegular(output);
     }
-    if (replace == Replace::Never && nameTaken(output)) {
-        throwOutputExists(output, ownReason("a file of that name already exists"));
-    }
+    if (replace == Replace::Never && nameTaken(output)) throwNameTaken(output);
+    if (!target) throwNotRegular(output);
+    checkFolderTakes(*target);
 }
 
 }  // namespace
@@ -40,6 +44,12 @@ void checkOutput(const std::filesystem::path& input, const std::filesystem::path
 
 void checkOutput(const InputFile& input, const std::filesystem::path& output, Replace replace) {
     checkOutputAgainst(input.identity(), input.path(), output, replace);
+}
+
+std::filesystem::path outputTarget(const std::filesystem::path& output) {
+    const std::optional<std::filesystem::path> target = followedOutputName(output);
+    if (!target) throwNotRegular(output);
+    return *target;
 }
 
 bool outputExists(const std::filesystem::path& output) { return nameTaken(output); }

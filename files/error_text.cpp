@@ -116,6 +116,14 @@ void throwNotRegular(const std::filesystem::path& output) {
     throwCannotWrite(output, ownReason("it is a folder or a device, not a file"));
 }
 
+void throwNameTaken(const std::filesystem::path& output) {
+    throwOutputExists(output, ownReason("a file of that name already exists"));
+}
+
+void throwSystemName(const std::filesystem::path& output) {
+    throwCannotWrite(output, ownReason("it is under /dev or /proc, which belong to the system"));
+}
+
 void throwNotSealed(const std::filesystem::path& path) {
     fail(FailureKind::NotSealed, path, quotedPath(path) + " is not a Vael file.");
 }

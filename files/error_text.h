@@ -35,6 +35,10 @@ SystemReason ownReason(std::string text, SystemCause cause = SystemCause::None);
 [[noreturn]] void throwSameFile(const std::filesystem::path& output,
                                 const std::filesystem::path& input);
 [[noreturn]] void throwNotRegular(const std::filesystem::path& output);
+// OutputExists: something took the output's name and replacing was not allowed.
+[[noreturn]] void throwNameTaken(const std::filesystem::path& output);
+// CannotWrite: an output under the system's own names (/dev, /proc).
+[[noreturn]] void throwSystemName(const std::filesystem::path& output);
 [[noreturn]] void throwNotSealed(const std::filesystem::path& path);
 [[noreturn]] void throwWrongPassword(const std::filesystem::path& path);
 

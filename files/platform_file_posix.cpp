@@ -1,15 +1,14 @@
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "files/error_text.h"
 #include "files/platform_file.h"
-#include "files/temp_name.h"
 
 namespace murkvale {
 
@@ -48,34 +47,6 @@ SystemReason reason(int error) { return systemReason(static_cast<unsigned long>(
 FileIdentity identityFrom(const struct stat& st) {
     return FileIdentity{static_cast<std::uint64_t>(st.st_dev),
                         static_cast<std::uint64_t>(st.st_ino)};
-}
-
-// A write past RLIMIT_FSIZE raises SIGXFSZ, whose default ends the process
-// and leaves the temporary file behind. Ignored, the write fails with EFBIG
-// and is reported like any other. A handler the program installed is kept.
-void ignoreFileSizeSignal() {
-    static const bool done = [] {
-        struct sigaction current {};
-        if (sigaction(SIGXFSZ, nullptr, &current) == 0 && current.sa_handler == SIG_DFL) {
-            struct sigaction ignore {};
-            ignore.sa_handler = SIG_IGN;
-            sigemptyset(&ignore.sa_mask);
-            sigaction(SIGXFSZ, &ignore, nullptr);
-        }
-        return true;
-    }();
-    (void)done;
-}
-
-// Makes the rename itself durable; a failure here cannot undo the rename,
-// and the data is already on disk, so it is not reported.
-void syncFolderOf(const std::filesystem::path& path) {
-    std::filesystem::path folder = path.parent_path();
-    if (folder.empty()) folder = ".";
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 }  // namespace
@@ -154,53 +125,59 @@ std::size_t InputFile::read(std::uint8_t* buffer, std::size_t size) {
     return total;
 }
 
-TempOutputFile::TempOutputFile(const std::filesystem::path& target, Replace replace)
-    : target_(target), replace_(replace) {
-    ignoreFileSizeSignal();
-    for (int attempt = 0;; ++attempt) {
-        tempPath_ = tempPathBeside(target_);
-        handle_ = ::open(tempPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (handle_ >= 0) break;
-        if ((errno != EEXIST && errno != EINTR) || attempt == 100) {
-            throwCannotWrite(target_, reason(errno));
-        }
+std::uint32_t InputFile::permissionBits() const {
+    struct stat st {};
+    if (::fstat(handle_, &st) != 0) throwCannotRead(path_, reason(errno));
+    // As cp: the set-id and sticky bits are not passed on.
+    return static_cast<std::uint32_t>(st.st_mode & 0777);
+}
+
+bool isSystemName(const std::filesystem::path& path) {
+    std::error_code ignored;
+    const std::filesystem::path whole = std::filesystem::absolute(path, ignored).lexically_normal();
+    const auto first = ++whole.begin();
+    return first != whole.end() && (*first == "dev" || *first == "proc");
+}
+
+std::optional<std::filesystem::path> followedOutputName(const std::filesystem::path& path) {
+    // Hop by hop, so a link that passes through a system name (as
+    // /dev/stdout passes through /proc/self/fd/1) is caught there, whatever
+    // it ends at.
+    std::filesystem::path hop = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        if (isSystemName(hop)) return hop;
+        struct stat st {};
+        if (::lstat(hop.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+        std::string next(static_cast<std::size_t>(st.st_size) + 256, '\0');
+        const ssize_t size = ::readlink(hop.c_str(), next.data(), next.size());
+        if (size < 0) return std::nullopt;
+        next.resize(static_cast<std::size_t>(size));
+        hop = hop.parent_path() / next;  // an absolute link replaces the folder
     }
-    open_ = true;
+    if (hop == path) return path;
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (resolved == nullptr) return std::nullopt;
+    std::filesystem::path target(resolved);
+    ::free(resolved);
+    return target;
 }
 
-TempOutputFile::~TempOutputFile() {
-    closeHandle();
-    if (!committed_) ::unlink(tempPath_.c_str());
-}
-
-void TempOutputFile::closeHandle() {
-    if (open_) {
-        open_ = false;
-        ::close(handle_);
+void checkFolderTakes(const std::filesystem::path& target) {
+    std::filesystem::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    // A missing folder, or a file where the folder should be, is reported by
+    // the open, in its own words.
+    struct stat st {};
+    if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return;
+    // As this process's own rights, not the real user's.
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        throwCannotWrite(target, reason(errno));
     }
-}
-
-void TempOutputFile::write(const std::uint8_t* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t done = ::write(handle_, data, size);
-        if (done < 0) {
-            if (errno == EINTR) continue;
-            throwCannotWrite(target_, reason(errno));
-        }
-        if (done == 0) throwCannotWrite(target_, reason(ENOSPC));
-        data += done;
-        size -= static_cast<std::size_t>(done);
+    errno = 0;
+    const long longest = ::pathconf(folder.c_str(), _PC_NAME_MAX);
+    if (longest > 0 && target.filename().native().size() > static_cast<std::size_t>(longest)) {
+        throwCannotWrite(target, reason(ENAMETOOLONG));
     }
-}
-
-void TempOutputFile::commit() {
-    if (::fsync(handle_) != 0) throwCannotWrite(target_, reason(errno));
-    open_ = false;
-    // close() can report a deferred write error (e.g. on network file systems).
-    if (::close(handle_) != 0 && errno != EINTR) throwCannotWrite(target_, reason(errno));
-    if (::rename(tempPath_.c_str(), target_.c_str()) != 0) throwCannotWrite(target_, reason(errno));
-    committed_ = true;
-    syncFolderOf(target_);
 }
 
 }  // namespace murkvale

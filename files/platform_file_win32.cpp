@@ -5,7 +5,6 @@
 #include "files/error_text.h"
 #include "files/long_path_win32.h"
 #include "files/platform_file.h"
-#include "files/temp_name.h"
 #include "text/wide_text_win32.h"
 
 namespace murkvale {
@@ -141,55 +140,22 @@ std::size_t InputFile::read(std::uint8_t* buffer, std::size_t size) {
     return total;
 }
 
-TempOutputFile::TempOutputFile(const std::filesystem::path& target, Replace replace)
-    : target_(target), replace_(replace) {
-    for (int attempt = 0;; ++attempt) {
-        tempPath_ = tempPathBeside(target_);
-        handle_ = CreateFileW(systemPath(tempPath_).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (handle_ != INVALID_HANDLE_VALUE) break;
-        const DWORD error = GetLastError();
-        if ((error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) || attempt == 100) {
-            throwCannotWrite(target_, reason(error));
-        }
-    }
-    open_ = true;
+std::uint32_t InputFile::permissionBits() const { return 0666; }
+
+bool isSystemName(const std::filesystem::path&) { return false; }
+
+std::optional<std::filesystem::path> followedOutputName(const std::filesystem::path& path) {
+    return path;
 }
 
-TempOutputFile::~TempOutputFile() {
-    closeHandle();
-    if (!committed_) DeleteFileW(systemPath(tempPath_).c_str());
-}
-
-void TempOutputFile::closeHandle() {
-    if (open_) {
-        open_ = false;
-        CloseHandle(handle_);
+// Every Windows file system (NTFS, FAT with long names, exFAT, ReFS) holds
+// names of at most 255 UTF-16 units. Folder rights are left to the open,
+// which fails before any content is written.
+void checkFolderTakes(const std::filesystem::path& target) {
+    constexpr std::size_t kLongestName = 255;
+    if (target.filename().native().size() > kLongestName) {
+        throwCannotWrite(target, reason(ERROR_FILENAME_EXCED_RANGE));
     }
-}
-
-void TempOutputFile::write(const std::uint8_t* data, std::size_t size) {
-    while (size > 0) {
-        const auto want = static_cast<DWORD>(size < kMaxCall ? size : kMaxCall);
-        DWORD done = 0;
-        if (!WriteFile(handle_, data, want, &done, nullptr)) {
-            throwCannotWrite(target_, reason(GetLastError()));
-        }
-        if (done == 0) throwCannotWrite(target_, reason(ERROR_DISK_FULL));
-        data += done;
-        size -= done;
-    }
-}
-
-void TempOutputFile::commit() {
-    if (!FlushFileBuffers(handle_)) throwCannotWrite(target_, reason(GetLastError()));
-    open_ = false;
-    if (!CloseHandle(handle_)) throwCannotWrite(target_, reason(GetLastError()));
-    if (!MoveFileExW(systemPath(tempPath_).c_str(), systemPath(target_).c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        throwCannotWrite(target_, reason(GetLastError()));
-    }
-    committed_ = true;
 }
 
 }  // namespace murkvale

@@ -10,8 +10,8 @@ struct RunHooks {
     // Positions 0..99 as the body is transformed (see ProgressTracker).
     ProgressSink progress;
     // Called after every block (at most 1 MiB of work apart) and once more
-    // just before the output takes its name. It may throw to abandon the run,
-    // which then leaves nothing behind.
+    // after the output is flushed to disk, just before it takes its name. It
+    // may throw to abandon the run, which then leaves nothing behind.
     std::function<void()> checkpoint;
 };
 

@@ -21,10 +21,10 @@ void requireLength(const InputFile& input, std::uint64_t expected, const char* s
     if (now != expected) throwLengthChanged(input.path(), now, expected, since);
 }
 
-// The last chance to abandon the run, then the output takes its name.
+// The checkpoint's last chance to abandon the run comes after the flush, so
+// an interrupt during it still counts; then the output takes its name.
 void finish(TempOutputFile& out, const RunHooks& hooks) {
-    if (hooks.checkpoint) hooks.checkpoint();
-    out.commit();
+    out.commit(hooks.checkpoint);
 }
 
 void sealInto(InputFile& in, std::uint64_t expectedSize, OutputSink& out, PasswordDigest digest,
@@ -44,7 +44,7 @@ void sealFile(const std::filesystem::path& input, std::uint64_t expectedSize,
     checkOutput(in, output, replace);
     requireLength(in, expectedSize, kSinceLoaded);
 
-    TempOutputFile out(output, replace);
+    TempOutputFile out(outputTarget(output), replace, in.permissionBits());
     sealInto(in, expectedSize, out, digest, hooks);
     finish(out, hooks);
 }
@@ -126,7 +126,7 @@ void SealedFile::writePlain(const std::filesystem::path& output, Replace replace
     checkPassword(digest);
     checkOutput(impl_->file, output, replace);
     InputFile& in = bodyReadyFor(digest);
-    TempOutputFile out(output, replace);
+    TempOutputFile out(outputTarget(output), replace, in.permissionBits());
     BodyTransform transform(BodyDirection::Open, plainLength(), digest.key, hooks.progress);
     pumpBody(in, impl_->length, transform, out, hooks, kSinceOpened);
     finish(out, hooks);

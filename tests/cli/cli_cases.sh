@@ -89,12 +89,14 @@ t() {
         status=${PIPESTATUS[1]}
         : >"$root/out"
     elif [ -n "$interrupt" ]; then
-        # One SIGTERM as soon as the output is being written, seen as a new file.
-        local files polls=0
-        files=$(ls -A | wc -l)
+        # One SIGTERM as soon as the output is being written, seen as a file
+        # the program holds open in this folder that has no name of its own
+        # yet (or a temporary name where the file system needs one).
+        local polls=0
         setsid "$bin" "$@" <"$stdin" 3<"$fd3" >"$root/out" 2>"$root/err" &
         local pid=$!
-        until [ "$(ls -A | wc -l)" -gt "$files" ] || [ $polls -ge 2000 ]; do
+        until ls -l "/proc/$pid/fd" 2>/dev/null | grep -qE -- "-> $dir/(#|\.murkvale-)" ||
+            [ $polls -ge 2000 ]; do
             sleep 0.005
             polls=$((polls + 1))
         done

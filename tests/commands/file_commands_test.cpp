@@ -68,6 +68,9 @@ struct Row {
     void (*duringRun)(FileCommands&) = nullptr;
 };
 
+// The folder of the row being run, for what the user's other programs do there.
+fs::path gRowFolder;
+
 std::ostream& operator<<(std::ostream& out, const Row& row) { return out << row.name; }
 
 bool matches(const char* pattern, const char* text) {
@@ -152,6 +155,7 @@ TEST_P(FileCommandsTest, RunsTheScript) {
     for (const auto& [name, content] : row.filesBefore) {
         std::ofstream(folder_ / fs::u8path(name), std::ios::binary) << content;
     }
+    gRowFolder = folder_;
     FileState state;
     if (!row.pathBefore.empty()) state.m_filePath = folder_ / fs::u8path(row.pathBefore);
     state.m_fileSize = row.sizeBefore;
@@ -200,6 +204,11 @@ void askForEveryCommand(FileCommands& commands) {
 }
 
 void closeTheWindow(FileCommands&) { throw RunCancelled{}; }
+
+// Another program saves a.vae while the run writes its output there.
+void anotherProgramSavesTheOutput(FileCommands&) {
+    if (!fs::exists(gRowFolder / "a.vae")) std::ofstream(gRowFolder / "a.vae") << "mine";
+}
 
 // clang-format off
 const Row kLoadFileRows[] = {
@@ -268,6 +277,13 @@ const Row kEncryptRows[] = {
      join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog},
            run("Encrypting...", "$/a.txt, 3", "$/a.txt, 3")}),
      "a.txt", 3, {{"a.txt", "abc"}, {"a.vae", "old"}}, {}, closeTheWindow},
+    // The save dialog asked about no file of that name, so none is replaced.
+    {"FileSavedThereDuringTheRunIsKept", {{"a.txt", "abc"}}, "a.txt", 3, "E",
+     {type("ab"), type("ab"), pick("a.vae")},
+     join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog},
+           run("Encrypting...", "$/a.txt, 3", "$/a.txt, 3"),
+           {R"(message("Cannot write "$/a.vae": a file of that name already exists.", "%"))"}}),
+     "a.txt", 3, {{"a.txt", "abc"}, {"a.vae", "mine"}}, {}, anotherProgramSavesTheOutput},
     {"OutputIsTheInput", {{"a.txt", "abc"}}, "a.txt", 3, "E",
      {type("ab"), type("ab"), pick("a.txt")},
      join({{kFirstPrompt, kRetypePrompt, kSaveVaelDialog},
