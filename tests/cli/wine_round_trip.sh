@@ -63,4 +63,10 @@ check 'info into /dev/full' 1 sh -c '"$0" "$1" info plain.vae >/dev/full' "$runn
 has 'info into /dev/full' err 'Cannot write to standard output'
 [ ! -e y ] || { echo "FAIL: y was written" >&2; failures=$((failures + 1)); }
 
+# A name that would steer the terminal or forge a line is shown escaped.
+check 'hostile name' 1 "$runner" "$exe" info "$(printf 'evil\033[2J\nmurkvale: all good')"
+has 'hostile name' err "Cannot open \$'evil\\e[2J\\nmurkvale: all good'"
+# (Windows ends its lines with CR LF.)
+! tr -d '\r' <err | LC_ALL=C grep -q '[[:cntrl:]]' || { echo "FAIL hostile name: control bytes in $(od -c err)" >&2; failures=$((failures + 1)); }
+
 [ "$failures" -eq 0 ]
