@@ -66,10 +66,18 @@ ModalStep pressOk() {
     };
 }
 
+// Set on a file dialog whose replace question was answered Yes: it closes
+// as soon as the question does, so its moment as the active dialog again
+// asks nothing and must not take the next step.
+const char* const kClosing = "murkvaleClosing";
+
 ModalStep pressYes() {
     return [](QWidget* modal) {
         later(modal, [](QWidget* dialog) {
             auto* box = qobject_cast<QMessageBox*>(dialog);
+            if (auto* files = qobject_cast<QFileDialog*>(box->parentWidget())) {
+                files->setProperty(kClosing, true);
+            }
             QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
         });
     };
@@ -134,7 +142,9 @@ void ModalScript::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     // A dialog becomes active again when a box over it closes: it is
     // recorded and answered again.
-    if (!modal || !modal->isVisible() || modal == last_) return;
+    if (!modal || !modal->isVisible() || modal == last_ || modal->property(kClosing).toBool()) {
+        return;
+    }
     last_ = modal;
     seen_ << describeModal(modal);
     if (steps_.empty()) {
