@@ -1,6 +1,7 @@
 #include "cli/actions.h"
 
 #include <cctype>
+#include <optional>
 #include <string>
 
 #include "cipher/password_digest.h"
@@ -62,6 +63,18 @@ void checkStdoutTarget() {
     }
 }
 
+// The output file, checked before any password is asked; none for "-o -",
+// whose standard output must not be a terminal.
+std::optional<fs::path> checkedOutput(const Arguments& args, const fs::path& input,
+                                      const fs::path& output) {
+    if (toStdout(args)) {
+        checkStdoutTarget();
+        return std::nullopt;
+    }
+    checkOutput(input, output, replaceFor(args));
+    return output;
+}
+
 class StdoutSink : public OutputSink {
   public:
     void write(const std::uint8_t* data, std::size_t size) override {
@@ -105,20 +118,16 @@ ExitStatus runSeal(const Arguments& args) {
     const fs::path input = pathFromArgument(args.file);
     // The size is taken now; the engine refuses the input if it changes before it is read.
     const std::uint64_t size = checkSealable(input);
-    if (toStdout(args)) {
-        checkStdoutTarget();
-    } else {
-        checkOutput(input, sealOutput(args), replaceFor(args));
-    }
+    const std::optional<fs::path> output = checkedOutput(args, input, sealOutput(args));
 
     const PasswordDigest digest =
         derivePasswordDigest(obtainPassword(args, PasswordUse::Seal).bytes);
     RunFeedback feedback("sealing", args);
-    if (toStdout(args)) {
+    if (output) {
+        sealFile(input, size, *output, replaceFor(args), digest, feedback.hooks());
+    } else {
         StdoutSink sink;
         sealFileTo(input, size, sink, digest, feedback.hooks());
-    } else {
-        sealFile(input, size, sealOutput(args), replaceFor(args), digest, feedback.hooks());
     }
     feedback.finished();
     return ExitStatus::Success;
@@ -128,21 +137,17 @@ ExitStatus runOpen(const Arguments& args) {
     const fs::path input = pathFromArgument(args.file);
     SealedFile sealed(input);
     sealed.checkVaelFile();
-    if (toStdout(args)) {
-        checkStdoutTarget();
-    } else {
-        checkOutput(input, openOutput(args), replaceFor(args));
-    }
+    const std::optional<fs::path> output = checkedOutput(args, input, openOutput(args));
 
     const PasswordDigest digest =
         derivePasswordDigest(obtainPassword(args, PasswordUse::Open).bytes);
     sealed.checkPassword(digest);
     RunFeedback feedback("opening", args);
-    if (toStdout(args)) {
+    if (output) {
+        sealed.writePlain(*output, replaceFor(args), digest, feedback.hooks());
+    } else {
         StdoutSink sink;
         sealed.writePlainTo(sink, digest, feedback.hooks());
-    } else {
-        sealed.writePlain(openOutput(args), replaceFor(args), digest, feedback.hooks());
     }
     feedback.finished();
     return ExitStatus::Success;
